@@ -1,0 +1,1 @@
+// Keeps a library valid while it has no code of its own yet.

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+// The codec between Unicode Bengali and the 8-bit glyph codes of the SutonnyMJ font.
+
+// Raised when a text holds a character that the font cannot draw.
+class SutonnyMjEncodeError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Encodes UTF-8 Unicode Bengali (with ASCII blanks and punctuation) into the font's bytes.
+std::string EncodeSutonnyMj(std::string_view unicodeBengali);
+
+// Decodes the font's bytes into UTF-8 Unicode Bengali in logical order.
+std::string DecodeSutonnyMj(std::string_view fontBytes);
+
+} // namespace platform
