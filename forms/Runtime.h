@@ -1,0 +1,128 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <typeindex>
+#include <unordered_map>
+#include <vector>
+
+#include "forms/Control.h"
+#include "forms/Errors.h"
+#include "forms/Form.h"
+
+namespace forms {
+
+enum class FormProperty { WindowState, MousePointer };
+
+// What shows the windows: told of every change the program makes, so that it can keep the screen
+// in step. The headless runtime has none.
+class Display {
+public:
+    virtual ~Display() = default;
+    virtual void FormLoaded(Form&) {}
+    virtual void FormShown(Form&) {}
+    virtual void FormHidden(Form&) {}
+    // Called before the window's controls are destroyed.
+    virtual void FormUnloading(Form&) {}
+    virtual void FormChanged(Form&, FormProperty) {}
+    virtual void ControlChanged(Control&, Property) {}
+    // The window manager is asked to move the window with the pointer.
+    virtual void MoveRequested(Form&) {}
+    virtual void ProgramEnded() {}
+};
+
+// The forms runtime: the window instances, the dispatch of events, the clock of the timers and the
+// end of the program.
+class Runtime {
+public:
+    Runtime();
+    ~Runtime();
+    Runtime(const Runtime&) = delete;
+    Runtime& operator=(const Runtime&) = delete;
+
+    // The one instance of a window class, made on first reference.
+    template <class F> F& Instance() {
+        auto& slot = forms_[std::type_index(typeid(F))];
+        if (!slot) {
+            slot = std::make_unique<F>(*this);
+            order_.push_back(slot.get());
+        }
+        return static_cast<F&>(*slot);
+    }
+    std::vector<Form*> Instances() const { return order_; }
+    std::vector<Form*> LoadedForms() const;
+
+    void SetDisplay(Display* display) { display_ = display; }
+    Display* GetDisplay() const { return display_; }
+
+    float TwipsPerPixelX() const { return twipsPerPixelX_; }
+    float TwipsPerPixelY() const { return twipsPerPixelY_; }
+    void SetTwipsPerPixel(float x, float y);
+
+    // Starts the program by showing its startup window.
+    void Start(Form& startup);
+    // Stops the program at once: no further handler runs, no Form_Unload among them.
+    [[noreturn]] void End();
+    bool Running() const { return running_; }
+    int ExitCode() const { return exitCode_; }
+    const std::optional<RuntimeError>& Error() const { return error_; }
+
+    // Runs one event from outside the program (the user, a timer) to its end. A run-time error or
+    // End stops the program; so does the return of the last handler with no window loaded.
+    void Dispatch(const std::function<void()>& action);
+
+    // The timers' clock, in milliseconds: the display advances it in real time, tests by hand.
+    std::int64_t Now() const { return now_; }
+    void Advance(std::int64_t milliseconds);
+
+    // The user's pointer, at a point of a window's client area in twips. A press captures the
+    // pointer for its target until the release; a release over the pressed label or image clicks it.
+    void MouseDown(Form& form, float x, float y);
+    void MouseMove(Form& form, float x, float y);
+    void MouseUp(Form& form, float x, float y);
+    // The pointer pressed and released on the middle of a control.
+    void Click(Control& control);
+    // The pointer moved over the middle of a control.
+    void Hover(Control& control);
+    // The user picks an item of a list (-1: none).
+    void SelectItem(Control& list, int index);
+    // The user's editing leaves this text in a text box.
+    void TypeText(Control& box, std::string text);
+    // The user clicks into a text box.
+    void ClickBox(Control& box);
+
+private:
+    friend class Form;
+    friend class Control;
+    void FormWasLoaded(Form& form);
+
+    struct Target {
+        Form* form = nullptr;
+        int load = 0;
+        std::string_view name;
+        int index = -1;
+        bool background = true;
+    };
+    Target TargetAt(Form& form, float x, float y) const;
+    Control* Resolve(const Target& target) const;
+    void Send(const Target& target, Event event);
+
+    std::unordered_map<std::type_index, std::unique_ptr<Form>> forms_;
+    std::vector<Form*> order_;
+    Display* display_ = nullptr;
+    float twipsPerPixelX_ = 15;
+    float twipsPerPixelY_ = 15;
+    bool running_ = true;
+    int exitCode_ = 0;
+    std::optional<RuntimeError> error_;
+    int depth_ = 0;
+    std::int64_t now_ = 0;
+    std::optional<Target> captured_;
+};
+
+struct EndRequest {};
+
+} // namespace forms
