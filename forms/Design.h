@@ -30,7 +30,7 @@ enum class Alignment { Left = 0, Right = 1, Center = 2 };
 // One control of a layout. Positions and sizes are in twips.
 struct ControlDesign {
     ControlKind kind = ControlKind::Label;
-    std::string_view name;
+    std::string_view name = {};
     int index = -1; // element of the control array `name`, or -1 for a plain control
     float left = 0;
     float top = 0;
@@ -62,13 +62,13 @@ struct ControlDesign {
 };
 
 struct FormDesign {
-    std::string_view name;
-    std::string_view caption;
+    std::string_view name = {};
+    std::string_view caption = {};
     float clientWidth = 0;
     float clientHeight = 0;
     std::string_view picture = {};
     std::string_view icon = {};
-    std::vector<ControlDesign> controls; // front to back
+    std::vector<ControlDesign> controls = {}; // front to back
 };
 
 } // namespace forms

@@ -40,8 +40,8 @@ public:
 
     Control& Ctl(std::string_view name, int index = -1);
     // Bounds of a control array.
-    std::int16_t LBound(std::string_view arrayName);
-    std::int16_t UBound(std::string_view arrayName);
+    virtual std::int16_t LBound(std::string_view arrayName);
+    virtual std::int16_t UBound(std::string_view arrayName);
 
     platform::HWND hWnd();
     std::string_view Caption();

@@ -16,6 +16,16 @@ std::map<HRGN, Area>& Regions() {
     return regions;
 }
 
+std::vector<RegionCall>*& CallLog() {
+    static std::vector<RegionCall>* log = nullptr;
+    return log;
+}
+
+void Record(const char* name, std::vector<int> arguments) {
+    if (CallLog())
+        CallLog()->push_back({name, std::move(arguments)});
+}
+
 HRGN NextHandle() {
     static HRGN next = 0x1000;
     return ++next;
@@ -132,7 +142,10 @@ int Classify(const Area& area) {
 
 } // namespace
 
+void SetRegionCallLog(std::vector<RegionCall>* log) { CallLog() = log; }
+
 HRGN CreateRectRgn(int x1, int y1, int x2, int y2) {
+    Record("CreateRectRgn", {x1, y1, x2, y2});
     Normalise(x1, x2);
     Normalise(y1, y2);
     Area area;
@@ -142,6 +155,7 @@ HRGN CreateRectRgn(int x1, int y1, int x2, int y2) {
 }
 
 HRGN CreateEllipticRgn(int x1, int y1, int x2, int y2) {
+    Record("CreateEllipticRgn", {x1, y1, x2, y2});
     Normalise(x1, x2);
     Normalise(y1, y2);
     Area area;
@@ -159,6 +173,7 @@ HRGN CreateEllipticRgn(int x1, int y1, int x2, int y2) {
 }
 
 HRGN CreateRoundRectRgn(int x1, int y1, int x2, int y2, int w, int h) {
+    Record("CreateRoundRectRgn", {x1, y1, x2, y2, w, h});
     Normalise(x1, x2);
     Normalise(y1, y2);
     // The corner ellipse can be no larger than the rectangle itself.
@@ -190,6 +205,7 @@ HRGN CreateRoundRectRgn(int x1, int y1, int x2, int y2, int w, int h) {
 }
 
 int CombineRgn(HRGN dest, HRGN src1, HRGN src2, int mode) {
+    Record("CombineRgn", {dest, src1, src2, mode});
     auto& regions = Regions();
     auto d = regions.find(dest), a = regions.find(src1);
     if (d == regions.end() || a == regions.end() || mode < RGN_AND || mode > RGN_COPY)
@@ -207,6 +223,7 @@ int CombineRgn(HRGN dest, HRGN src1, HRGN src2, int mode) {
 }
 
 int DeleteObject(HRGN region) {
+    Record("DeleteObject", {region});
     return Regions().erase(region) == 1 ? 1 : 0;
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <compare>
+#include <string_view>
 #include <vector>
 
 namespace platform {
@@ -42,5 +44,13 @@ bool PtInRegion(HRGN region, int x, int y);
 std::vector<RegionSpan> RegionSpans(HRGN region);
 // How many regions exist at this moment.
 int LiveRegionCount();
+
+// A record of the region calls made while a log is set, for checking the arguments a routine passes.
+struct RegionCall {
+    std::string_view name;
+    std::vector<int> arguments;
+    bool operator==(const RegionCall&) const = default;
+};
+void SetRegionCallLog(std::vector<RegionCall>* log);
 
 } // namespace platform

@@ -81,4 +81,50 @@ inline std::size_t LongestBlankRun(std::string_view text) {
     return best;
 }
 
+// The first position, in table order, whose abbreviation begins with text without regard to case,
+// or -1: the row that the list search selects for a typed text.
+inline int FirstMatch(const DictionaryTable& table, std::string_view text) {
+    const std::string wanted = Lower(text);
+    for (int i = 0; i < table.RowCount(); ++i)
+        if (Lower(table.Entry(i)->Abbreviation).starts_with(wanted))
+            return i;
+    return -1;
+}
+
+// Positions grouped by abbreviations equal without regard to case, only groups of two or more.
+inline std::vector<std::vector<int>> CaseInsensitiveDuplicates(const DictionaryTable& table) {
+    std::map<std::string, std::vector<int>> byText;
+    for (int i = 0; i < table.RowCount(); ++i)
+        byText[Lower(table.Entry(i)->Abbreviation)].push_back(i);
+    std::vector<std::vector<int>> groups;
+    for (auto& [text, positions] : byText)
+        if (positions.size() > 1)
+            groups.push_back(positions);
+    std::sort(groups.begin(), groups.end());
+    return groups;
+}
+
+// Positions of rows whose two neighbours begin with one letter (ignoring case) that is not the row's own.
+inline std::vector<int> RowsInsideOtherGroups(const DictionaryTable& table) {
+    auto first = [&](int i) { return Lower(table.Entry(i)->Abbreviation.substr(0, 1)); };
+    std::vector<int> rows;
+    for (int i = 1; i + 1 < table.RowCount(); ++i)
+        if (first(i - 1) == first(i + 1) && first(i) != first(i - 1))
+            rows.push_back(i);
+    return rows;
+}
+
+// The first letters of the table's runs of rows that begin with one letter (ignoring case), in table
+// order, in capitals: "ABC" for a table grouped A, B, C. A letter that comes back after another
+// group appears again.
+inline std::string FirstLetterRuns(const DictionaryTable& table) {
+    std::string runs;
+    for (const AbbreviationEntry& row : table) {
+        const char letter = static_cast<char>(std::toupper(static_cast<unsigned char>(row.Abbreviation[0])));
+        if (runs.empty() || runs.back() != letter)
+            runs += letter;
+    }
+    return runs;
+}
+
 } // namespace tablechecks

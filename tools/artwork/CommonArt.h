@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QImage>
+#include <QPainter>
+
+namespace artwork {
+
+// The program's icon drawn into rect; below 32 pixels it drops the book so the monogram stays legible.
+void PaintIcon(QPainter& painter, const QRectF& rect);
+
+namespace common {
+
+// common/icon.png, 64 x 64: the window icon of every window.
+QImage Icon();
+
+} // namespace common
+} // namespace artwork

@@ -1,0 +1,75 @@
+// Renders the program's pictures into the folder named on the command line, one PNG per picture,
+// in the sub-folders the program's resources expect (browser/, common/).
+#include "BrowserArt.h"
+#include "CommonArt.h"
+#include "Paint.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QImage>
+
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+struct Picture {
+    QString path;
+    QImage image;
+    bool transparent;
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // Fonts need a GUI application, but no screen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QGuiApplication application(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: render-artwork OUTPUT-FOLDER\n");
+        return 2;
+    }
+    for (const QString& family : artwork::kFontFamilies) {
+        if (!QFontDatabase::hasFamily(family)) {
+            std::fprintf(stderr, "render-artwork: font family \"%s\" is not installed\n", qPrintable(family));
+            return 1;
+        }
+    }
+    const QDir output(QString::fromLocal8Bit(argv[1]));
+
+    namespace browser = artwork::browser;
+    const QImage background = browser::Background();
+    const std::vector<Picture> pictures = {
+        {QStringLiteral("browser/background.png"), background, false},
+        {QStringLiteral("browser/exit.png"), browser::Exit(background), false},
+        {QStringLiteral("browser/minimize.png"), browser::Minimize(background), false},
+        {QStringLiteral("browser/oxford.png"), browser::Oxford(), false},
+        {QStringLiteral("browser/computer.png"), browser::Computer(), false},
+        {QStringLiteral("browser/hardware.png"), browser::Hardware(), false},
+        {QStringLiteral("browser/bangladesh.png"), browser::Bangladesh(), false},
+        {QStringLiteral("browser/international.png"), browser::International(), false},
+        {QStringLiteral("browser/help.png"), browser::Help(), false},
+        {QStringLiteral("browser/back.png"), browser::Back(background), false},
+        {QStringLiteral("browser/marker.png"), browser::Marker(), true},
+        {QStringLiteral("browser/emblem.png"), browser::Emblem(), true},
+        {QStringLiteral("common/icon.png"), artwork::common::Icon(), true},
+    };
+
+    int failures = 0;
+    for (const Picture& picture : pictures) {
+        const QString path = output.filePath(picture.path);
+        const QImage image =
+            picture.image.convertToFormat(picture.transparent ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+        if (!QDir().mkpath(QFileInfo(path).path()) || !image.save(path, "PNG")) {
+            std::fprintf(stderr, "render-artwork: cannot write %s\n", qPrintable(path));
+            ++failures;
+            continue;
+        }
+        std::printf("%s %dx%d\n", qPrintable(path), image.width(), image.height());
+    }
+    return failures == 0 ? 0 : 1;
+}
