@@ -10,7 +10,8 @@ namespace skin {
 enum class HandOver { SplashToMenu, MenuToBrowser, BrowserToMenu, BrowserToHelp, HelpToBrowser };
 
 // The browser window's dictionary markers, in the order of its dictionary buttons.
-inline constexpr std::string_view DictionaryMarkers[] = {"Image9", "Image10", "Image11", "Image12", "Image13"};
+inline constexpr std::string_view DictionaryMarkers[] = {"Image9", "Image10", "Image11", "Image12",
+                                                         "Image13"};
 
 // Leaves `source` for `target`: the source unloads itself and the target is shown anew in its
 // designed state. BrowserToHelp shows the target first and unloads the source last. MenuToBrowser

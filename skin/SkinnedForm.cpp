@@ -82,15 +82,25 @@ void SkinnedForm::DragWindow() {
                            reinterpret_cast<platform::LPARAM>(&noPosition));
 }
 
-void SkinnedForm::MinimizeWindow() { SetWindowState(1); }
+void SkinnedForm::MinimizeWindow() {
+    SetWindowState(1);
+}
 
-void SkinnedForm::ExitProgram() { App().End(); }
+void SkinnedForm::ExitProgram() {
+    App().End();
+}
 
-void SkinnedForm::ShowPressed(std::string_view button) { Ctl(button).SetBorderStyle(1); }
+void SkinnedForm::ShowPressed(std::string_view button) {
+    Ctl(button).SetBorderStyle(1);
+}
 
-void SkinnedForm::ShowReleased(std::string_view button) { Ctl(button).SetBorderStyle(0); }
+void SkinnedForm::ShowReleased(std::string_view button) {
+    Ctl(button).SetBorderStyle(0);
+}
 
-void SkinnedForm::HighlightFrame(std::string_view frame) { Ctl(frame).SetBorderColor(FrameHoverColor); }
+void SkinnedForm::HighlightFrame(std::string_view frame) {
+    Ctl(frame).SetBorderColor(FrameHoverColor);
+}
 
 void SkinnedForm::ResetFrames(std::initializer_list<std::string_view> frames) {
     for (std::string_view frame : frames)

@@ -13,8 +13,15 @@ using forms::ControlKind;
 using platform::RegionCall;
 
 forms::ControlDesign Outline(float left, float top, float width, float height, int shape, int index = 0) {
-    return {.kind = ControlKind::Shape, .name = "shpborder", .index = index, .left = left, .top = top,
-            .width = width, .height = height, .visible = false, .shape = shape};
+    return {.kind = ControlKind::Shape,
+            .name = "shpborder",
+            .index = index,
+            .left = left,
+            .top = top,
+            .width = width,
+            .height = height,
+            .visible = false,
+            .shape = shape};
 }
 
 // A window whose outline shapes a test sets before its first load.
