@@ -31,6 +31,9 @@ std::optional<unsigned char> CodePointToWindows1252(char32_t codePoint) {
         if (kHighControls[i] != 0 && kHighControls[i] == codePoint)
             return static_cast<unsigned char>(0x80 + i);
     }
+    // An unassigned byte travels as the character of its own number and comes back as itself.
+    if (codePoint >= 0x80 && codePoint <= 0x9F && kHighControls[codePoint - 0x80] == 0)
+        return static_cast<unsigned char>(codePoint);
     return std::nullopt;
 }
 
@@ -76,12 +79,8 @@ std::u32string DecodeUtf8(std::string_view s) {
             ++i;
             continue;
         }
-        if (i + static_cast<std::size_t>(extra) >= s.size()) {
-            out.push_back(0xFFFD);
-            break;
-        }
-        bool ok = true;
-        for (int k = 1; k <= extra; ++k) {
+        bool ok = i + static_cast<std::size_t>(extra) < s.size();
+        for (int k = 1; ok && k <= extra; ++k) {
             auto cb = static_cast<unsigned char>(s[i + static_cast<std::size_t>(k)]);
             if ((cb & 0xC0) != 0x80) {
                 ok = false;
@@ -89,6 +88,10 @@ std::u32string DecodeUtf8(std::string_view s) {
             }
             c = (c << 6) | (cb & 0x3Fu);
         }
+        // Overlong forms, surrogates and code points beyond U+10FFFF are malformed too.
+        constexpr char32_t kShortest[] = {0, 0x80, 0x800, 0x10000};
+        if (ok && (c < kShortest[extra] || (c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF))
+            ok = false;
         if (!ok) {
             out.push_back(0xFFFD);
             ++i;

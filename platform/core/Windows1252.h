@@ -12,7 +12,8 @@ namespace platform {
 // 0x81, 0x8D, 0x8F, 0x90 and 0x9D.
 std::optional<char32_t> Windows1252ToCodePoint(unsigned char byte);
 
-// The Windows-1252 byte of a character, or nullopt when the code page has no form for it.
+// The Windows-1252 byte of a character, or nullopt when the code page has no form for it. The
+// characters U+0081, U+008D, U+008F, U+0090 and U+009D give back their unassigned bytes.
 std::optional<unsigned char> CodePointToWindows1252(char32_t codePoint);
 
 // The UTF-8 text of an 8-bit Windows-1252 text. An unassigned byte becomes the character of
