@@ -45,11 +45,12 @@ inline std::vector<int> OutOfOrderPairs(const DictionaryTable& table, bool withi
     return pairs;
 }
 
-// Positions grouped by equal abbreviation (exact comparison), only groups of two or more.
-inline std::vector<std::vector<int>> DuplicateAbbreviations(const DictionaryTable& table) {
+// Positions grouped by equal text of one field (exact comparison), only groups of two or more.
+inline std::vector<std::vector<int>> EqualTexts(const DictionaryTable& table,
+                                                std::string_view AbbreviationEntry::*field) {
     std::map<std::string_view, std::vector<int>> byText;
     for (int i = 0; i < table.RowCount(); ++i)
-        byText[table.Entry(i)->Abbreviation].push_back(i);
+        byText[table.Entry(i)->*field].push_back(i);
     std::vector<std::vector<int>> groups;
     for (auto& [text, positions] : byText)
         if (positions.size() > 1)
@@ -58,17 +59,12 @@ inline std::vector<std::vector<int>> DuplicateAbbreviations(const DictionaryTabl
     return groups;
 }
 
-// Positions grouped by equal elaboration, only groups of two or more.
+inline std::vector<std::vector<int>> DuplicateAbbreviations(const DictionaryTable& table) {
+    return EqualTexts(table, &AbbreviationEntry::Abbreviation);
+}
+
 inline std::vector<std::vector<int>> SharedElaborations(const DictionaryTable& table) {
-    std::map<std::string_view, std::vector<int>> byText;
-    for (int i = 0; i < table.RowCount(); ++i)
-        byText[table.Entry(i)->Elaboration].push_back(i);
-    std::vector<std::vector<int>> groups;
-    for (auto& [text, positions] : byText)
-        if (positions.size() > 1)
-            groups.push_back(positions);
-    std::sort(groups.begin(), groups.end());
-    return groups;
+    return EqualTexts(table, &AbbreviationEntry::Elaboration);
 }
 
 // The longest run of blanks in a text.
