@@ -6,6 +6,6 @@ bash scripts/setup.sh
 jobs=$(nproc)
 cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=Debug
 cmake --build build-test -j "$jobs"
-# The hardware dictionary's rows 0-380 are not written yet: its table checks wait for them.
+# The hardware dictionary's rows 0-199 and 290-380 are not written yet: its table checks wait for them.
 ctest --test-dir build-test -j "$jobs" --output-on-failure \
   -E 'HardwareTableTest|BrowserTest.TheHardwareBox|BrowserTest.TypeAhead'
