@@ -93,6 +93,8 @@ public:
     void TypeText(Control& box, std::string text);
     // The user clicks into a text box.
     void ClickBox(Control& box);
+    // The pointer is no longer held by the target it was pressed on (the window manager took it).
+    void ReleasePointer() { captured_.reset(); }
 
 private:
     friend class Form;

@@ -1,0 +1,334 @@
+#include "platform/qt/FormWidget.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QHelpEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <QTextEdit>
+#include <QToolTip>
+#include <QWindow>
+
+#include "forms/Runtime.h"
+#include "platform/core/User32.h"
+#include "platform/qt/Look.h"
+
+namespace platform::qt {
+namespace {
+
+QString FromUtf8(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::string ToUtf8(const QString& text) {
+    QByteArray bytes = text.toUtf8();
+    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+QString Resource(std::string_view path) {
+    return QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size()));
+}
+
+} // namespace
+
+FormWidget::FormWidget(forms::Form& form)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), form_(&form) {
+    const forms::FormDesign& design = form.Design();
+    const float tx = form.App().TwipsPerPixelX(), ty = form.App().TwipsPerPixelY();
+    setFixedSize(static_cast<int>(design.clientWidth / tx + 0.5f),
+                 static_cast<int>(design.clientHeight / ty + 0.5f));
+    setWindowTitle(Resource(design.caption));
+    if (!design.icon.empty())
+        setWindowIcon(QIcon(Resource(design.icon)));
+    if (!design.picture.empty())
+        background_.load(Resource(design.picture));
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    // Windowed controls stack in the order they come, the first one in front.
+    const auto& controls = form.Controls();
+    for (auto it = controls.rbegin(); it != controls.rend(); ++it)
+        if ((*it)->IsWindowed())
+            CreateWindowedControl(**it);
+}
+
+FormWidget::~FormWidget() = default;
+
+void FormWidget::Detach() {
+    form_ = nullptr;
+    widgets_.clear();
+    controlsOf_.clear();
+    hide();
+}
+
+float FormWidget::TwipsX(int x) const {
+    return static_cast<float>(x) * form_->App().TwipsPerPixelX();
+}
+float FormWidget::TwipsY(int y) const {
+    return static_cast<float>(y) * form_->App().TwipsPerPixelY();
+}
+
+QRect FormWidget::PixelBox(const forms::Control& c) const {
+    const float tx = form_->App().TwipsPerPixelX(), ty = form_->App().TwipsPerPixelY();
+    const int x1 = static_cast<int>(c.Left() / tx + 0.5f), y1 = static_cast<int>(c.Top() / ty + 0.5f);
+    const int x2 = static_cast<int>((c.Left() + c.Width()) / tx + 0.5f);
+    const int y2 = static_cast<int>((c.Top() + c.Height()) / ty + 0.5f);
+    return QRect(x1, y1, x2 - x1, y2 - y1);
+}
+
+QWidget* FormWidget::WidgetOf(const forms::Control& control) const {
+    auto it = widgets_.find(&control);
+    return it == widgets_.end() ? nullptr : it->second;
+}
+
+void FormWidget::CreateWindowedControl(forms::Control& control) {
+    const forms::ControlDesign& d = control.Design();
+    QWidget* widget = nullptr;
+    if (control.Kind() == forms::ControlKind::ListBox) {
+        auto* list = new QListWidget(this);
+        list->setSelectionMode(QAbstractItemView::SingleSelection);
+        connect(list, &QListWidget::currentRowChanged, this, [this, &control](int row) {
+            if (!syncing_ && form_)
+                form_->App().SelectItem(control, row);
+        });
+        widget = list;
+    } else if (!d.multiLine) {
+        auto* line = new QLineEdit(this);
+        line->setFrame(d.borderStyle != 0);
+        connect(line, &QLineEdit::textEdited, this, [this, &control](const QString& text) {
+            if (!syncing_ && form_)
+                form_->App().TypeText(control, ToUtf8(text));
+        });
+        widget = line;
+    } else {
+        auto* box = new QTextEdit(this);
+        box->setReadOnly(d.locked);
+        box->setAcceptRichText(false);
+        box->setLineWrapMode(d.scrollBars == 1 ? QTextEdit::NoWrap : QTextEdit::WidgetWidth);
+        box->setHorizontalScrollBarPolicy(d.scrollBars & 1 ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+        box->setVerticalScrollBarPolicy(d.scrollBars & 2 ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+        widget = box;
+    }
+    widget->setFont(IsSutonnyMj(d.font) ? SutonnyMjDisplayFont(d.font) : ToQFont(d.font, control.FontBold()));
+    widget->setToolTip(Resource(d.toolTip));
+    widget->installEventFilter(this);
+    if (auto* area = qobject_cast<QAbstractScrollArea*>(widget)) {
+        area->viewport()->installEventFilter(this);
+        controlsOf_[area->viewport()] = &control;
+    }
+    widgets_[&control] = widget;
+    controlsOf_[widget] = &control;
+    widget->setGeometry(PixelBox(control));
+    SyncWidget(control);
+    widget->raise();
+}
+
+void FormWidget::SyncWidget(forms::Control& control) {
+    QWidget* widget = WidgetOf(control);
+    if (!widget)
+        return;
+    const QSignalBlocker blocker(widget);
+    syncing_ = true;
+    widget->setGeometry(PixelBox(control));
+    widget->setVisible(control.Visible());
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Text, ToQColor(control.ForeColor()));
+    widget->setPalette(palette);
+    if (auto* list = qobject_cast<QListWidget*>(widget)) {
+        while (list->count() < control.ListCount())
+            list->addItem(FromUtf8(control.List(list->count())));
+        list->setCurrentRow(control.ListIndex());
+        if (control.ListIndex() >= 0)
+            list->scrollToItem(list->item(control.ListIndex()));
+    } else if (auto* line = qobject_cast<QLineEdit*>(widget)) {
+        const QString text = FromUtf8(control.Text());
+        if (line->text() != text) {
+            const int cursor = line->cursorPosition();
+            line->setText(text);
+            line->setCursorPosition(std::min(cursor, static_cast<int>(text.size())));
+        }
+    } else if (auto* box = qobject_cast<QTextEdit*>(widget)) {
+        const QString text = IsSutonnyMj(control.Design().font) ? SutonnyMjDisplayText(control.Text())
+                                                                : FromUtf8(control.Text());
+        if (box->toPlainText() != text) {
+            box->setPlainText(text);
+            if (control.Design().alignment == forms::Alignment::Center) {
+                box->selectAll();
+                box->setAlignment(Qt::AlignHCenter);
+                box->moveCursor(QTextCursor::Start);
+            }
+        }
+    }
+    syncing_ = false;
+}
+
+void FormWidget::ControlChanged(forms::Control& control, forms::Property) {
+    if (!form_)
+        return;
+    if (control.IsWindowed())
+        SyncWidget(control);
+    else
+        update();
+}
+
+void FormWidget::ApplyRegion() {
+    if (!form_)
+        return;
+    QRegion mask;
+    for (const platform::RegionSpan& span : platform::RegionSpans(platform::WindowRegion(form_->hWnd())))
+        mask += QRect(span.x1, span.y, span.x2 - span.x1, 1);
+    setMask(mask);
+}
+
+void FormWidget::CentreOnScreen() {
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    move(area.center() - QPoint(width() / 2, height() / 2));
+}
+
+void FormWidget::StartMove() {
+    if (windowHandle() && windowHandle()->startSystemMove())
+        return;
+    // With no window manager to move it, the window follows the pointer until the release.
+    movingByHand_ = true;
+    moveStartPointer_ = QCursor::pos();
+    moveStartWindow_ = pos();
+}
+
+void FormWidget::PaintControl(QPainter& p, const forms::Control& c) {
+    const forms::ControlDesign& d = c.Design();
+    const QRect box = PixelBox(c);
+    switch (c.Kind()) {
+    case forms::ControlKind::Label: {
+        if (d.backStyle == 1)
+            p.fillRect(box, ToQColor(d.backColor));
+        p.setPen(ToQColor(c.ForeColor()));
+        p.setFont(ToQFont(d.font, c.FontBold()));
+        int flags = d.wordWrap ? Qt::TextWordWrap : 0;
+        flags |= d.alignment == forms::Alignment::Center  ? Qt::AlignHCenter
+                 : d.alignment == forms::Alignment::Right ? Qt::AlignRight
+                                                          : Qt::AlignLeft;
+        p.drawText(box, flags | Qt::AlignTop, FromUtf8(c.Caption()));
+        break;
+    }
+    case forms::ControlKind::Image: {
+        std::string key(d.picture);
+        auto it = pictures_.find(key);
+        if (it == pictures_.end())
+            it = pictures_.emplace(key, QPixmap(Resource(d.picture))).first;
+        if (d.stretch)
+            p.drawPixmap(box, it->second);
+        else
+            p.drawPixmap(box.topLeft(), it->second);
+        if (c.BorderStyle() == 1) {
+            p.setPen(QPen(Qt::black, 1));
+            p.setBrush(Qt::NoBrush);
+            p.drawRect(box.adjusted(0, 0, -1, -1));
+        }
+        break;
+    }
+    case forms::ControlKind::Shape: {
+        const int w = std::max(1, d.borderWidth);
+        p.setPen(QPen(ToQColor(c.BorderColor()), w));
+        p.setBrush(Qt::NoBrush);
+        QRectF r = QRectF(box).adjusted(w / 2.0, w / 2.0, -w / 2.0, -w / 2.0);
+        const int kind = c.Shape();
+        if (kind == 1 || kind == 3 || kind == 5) {
+            const double side = std::min(r.width(), r.height());
+            r = QRectF(r.center().x() - side / 2, r.center().y() - side / 2, side, side);
+        }
+        if (kind == 2 || kind == 3)
+            p.drawEllipse(r);
+        else if (kind == 4 || kind == 5)
+            p.drawRoundedRect(r, std::min(8.0, r.height() / 3), std::min(8.0, r.height() / 3));
+        else
+            p.drawRect(r);
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+void FormWidget::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), QColor(0x24, 0x02, 0x04));
+    if (!form_)
+        return;
+    p.drawPixmap(0, 0, background_);
+    p.setRenderHint(QPainter::Antialiasing);
+    const auto& controls = form_->Controls();
+    for (auto it = controls.rbegin(); it != controls.rend(); ++it)
+        if (!(*it)->IsWindowed() && (*it)->Visible())
+            PaintControl(p, **it);
+}
+
+void FormWidget::mousePressEvent(QMouseEvent* e) {
+    if (form_)
+        form_->App().MouseDown(*form_, TwipsX(e->position().toPoint().x()),
+                               TwipsY(e->position().toPoint().y()));
+}
+
+void FormWidget::mouseMoveEvent(QMouseEvent* e) {
+    if (movingByHand_) {
+        move(moveStartWindow_ + (QCursor::pos() - moveStartPointer_));
+        return;
+    }
+    if (form_)
+        form_->App().MouseMove(*form_, TwipsX(e->position().toPoint().x()),
+                               TwipsY(e->position().toPoint().y()));
+}
+
+void FormWidget::mouseReleaseEvent(QMouseEvent* e) {
+    movingByHand_ = false;
+    if (form_)
+        form_->App().MouseUp(*form_, TwipsX(e->position().toPoint().x()),
+                             TwipsY(e->position().toPoint().y()));
+}
+
+void FormWidget::closeEvent(QCloseEvent* e) {
+    // Closing from the window manager unloads the window, as the program's own hand-overs do.
+    e->ignore();
+    if (form_) {
+        forms::Form* form = form_;
+        form->App().Dispatch([form] { form->Unload(); });
+    }
+}
+
+bool FormWidget::event(QEvent* e) {
+    if (e->type() == QEvent::ToolTip && form_) {
+        auto* help = static_cast<QHelpEvent*>(e);
+        const forms::Control* c = form_->ControlAt(TwipsX(help->pos().x()), TwipsY(help->pos().y()));
+        if (c && !c->Design().toolTip.empty())
+            QToolTip::showText(help->globalPos(), Resource(c->Design().toolTip), this);
+        else
+            QToolTip::hideText();
+        return true;
+    }
+    return QWidget::event(e);
+}
+
+bool FormWidget::eventFilter(QObject* watched, QEvent* e) {
+    if (e->type() == QEvent::MouseButtonRelease && form_) {
+        auto it = controlsOf_.find(watched);
+        if (it != controlsOf_.end() && it->second->Kind() == forms::ControlKind::TextBox) {
+            forms::Control* box = it->second;
+            // Let the box take the click first, then raise the control's own Click.
+            QMetaObject::invokeMethod(
+                this,
+                [this, box, load = form_->LoadCount()] {
+                    if (form_ && form_->LoadCount() == load && WidgetOf(*box))
+                        form_->App().ClickBox(*box);
+                },
+                Qt::QueuedConnection);
+        }
+    }
+    return QWidget::eventFilter(watched, e);
+}
+
+} // namespace platform::qt

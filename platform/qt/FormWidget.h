@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QPixmap>
+#include <QPoint>
+#include <QWidget>
+
+#include <map>
+
+#include "forms/Form.h"
+
+namespace platform::qt {
+
+// The screen window of one loaded form: its background and windowless controls painted in
+// stacking order, its lists and text boxes as real widgets kept in step with the runtime, and the
+// user's pointer entering the runtime as the events it raises.
+class FormWidget : public QWidget {
+    Q_OBJECT
+public:
+    explicit FormWidget(forms::Form& form);
+    ~FormWidget() override;
+
+    forms::Form* Form() const { return form_; }
+    // The form is unloading: its controls are about to go, and this window with them.
+    void Detach();
+    void ControlChanged(forms::Control& control, forms::Property property);
+    void ApplyRegion();
+    void StartMove();
+    void CentreOnScreen();
+
+    // The widget that shows a windowed control, for tests.
+    QWidget* WidgetOf(const forms::Control& control) const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    float TwipsX(int x) const;
+    float TwipsY(int y) const;
+    QRect PixelBox(const forms::Control& control) const;
+    void CreateWindowedControl(forms::Control& control);
+    void SyncWidget(forms::Control& control);
+    void PaintControl(QPainter& painter, const forms::Control& control);
+
+    forms::Form* form_;
+    QPixmap background_;
+    std::map<const forms::Control*, QWidget*> widgets_;
+    std::map<QObject*, forms::Control*> controlsOf_;
+    std::map<std::string, QPixmap> pictures_;
+    bool syncing_ = false;
+    bool movingByHand_ = false;
+    QPoint moveStartPointer_;
+    QPoint moveStartWindow_;
+};
+
+} // namespace platform::qt

@@ -1,0 +1,77 @@
+#include "platform/qt/Look.h"
+
+#include <QFontDatabase>
+
+#include "platform/core/SutonnyMj.h"
+#include "platform/core/Windows1252.h"
+
+namespace platform::qt {
+namespace {
+
+QString FirstInstalled(std::initializer_list<const char*> families) {
+    const QStringList installed = QFontDatabase::families();
+    for (const char* family : families)
+        if (installed.contains(QString::fromLatin1(family), Qt::CaseInsensitive))
+            return QString::fromLatin1(family);
+    return QString::fromLatin1("DejaVu Sans");
+}
+
+QString Family(std::string_view designed) {
+    if (designed == "Times New Roman")
+        return FirstInstalled({"Times New Roman", "Liberation Serif", "DejaVu Serif"});
+    if (designed == "Monotype Corsiva")
+        return FirstInstalled({"Monotype Corsiva", "URW Chancery L", "Z003", "DejaVu Serif"});
+    return FirstInstalled({"MS Sans Serif", "Liberation Sans", "DejaVu Sans"});
+}
+
+} // namespace
+
+QColor ToQColor(forms::Color color) {
+    if (color & 0x80000000u) {
+        switch (color & 0xFFu) {
+        case 5:  // window background
+        case 14: // highlighted text
+            return QColor(255, 255, 255);
+        case 15: // button face
+            return QColor(240, 240, 240);
+        default: // window and button text
+            return QColor(0, 0, 0);
+        }
+    }
+    return QColor(static_cast<int>(color & 0xFF), static_cast<int>((color >> 8) & 0xFF),
+                  static_cast<int>((color >> 16) & 0xFF));
+}
+
+QFont ToQFont(const forms::FontDesign& font, bool bold) {
+    QFont f(Family(font.name));
+    f.setPixelSize(static_cast<int>(font.size * 96.0 / 72.0 + 0.5));
+    f.setBold(bold);
+    f.setItalic(font.italic);
+    f.setUnderline(font.underline);
+    return f;
+}
+
+bool IsSutonnyMj(const forms::FontDesign& font) {
+    return font.name == "SutonnyMJ";
+}
+
+bool SutonnyMjInstalled() {
+    static const bool installed = QFontDatabase::families().contains(QStringLiteral("SutonnyMJ"));
+    return installed;
+}
+
+QString SutonnyMjDisplayText(const std::string& storedText) {
+    if (SutonnyMjInstalled())
+        return QString::fromUtf8(storedText.data(), static_cast<qsizetype>(storedText.size()));
+    const std::string bengali = platform::DecodeSutonnyMj(platform::Utf8ToWindows1252(storedText));
+    return QString::fromUtf8(bengali.data(), static_cast<qsizetype>(bengali.size()));
+}
+
+QFont SutonnyMjDisplayFont(const forms::FontDesign& font) {
+    QFont f(SutonnyMjInstalled() ? QStringLiteral("SutonnyMJ")
+                                 : FirstInstalled({"Noto Sans Bengali", "FreeSans"}));
+    f.setPixelSize(static_cast<int>(font.size * 96.0 / 72.0 + 0.5));
+    return f;
+}
+
+} // namespace platform::qt

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <functional>
+
+#include "forms/Runtime.h"
+
+namespace platform::qt {
+
+// Runs the program on the screen from its startup window; returns its exit status.
+int RunProgram(int argc, char** argv, const std::function<forms::Form&(forms::Runtime&)>& startup);
+
+} // namespace platform::qt
