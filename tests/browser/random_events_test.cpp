@@ -152,7 +152,7 @@ struct Event {
     std::string_view control;
     float x = 0, y = 0;
     int position = 0;
-    std::size_t textSize = 0;
+    std::string typed; // what an edit leaves in the box
 };
 
 // What a panel showed before an event.
@@ -221,8 +221,8 @@ protected:
             out << " at " << event.x << ", " << event.y;
         if (event.kind == Kind::Select)
             out << " position " << event.position;
-        if (event.textSize)
-            out << " (" << event.textSize << " bytes)";
+        if (event.kind >= Kind::Append && event.kind <= Kind::DeleteLast)
+            out << " (" << event.typed.size() << " bytes)";
         return out.str();
     }
 
@@ -306,7 +306,10 @@ protected:
         Event e;
         const int r = Pick(1000);
         const bool panelShown = selected >= 0;
-        if (r < 250) {
+        if (pressed) {
+            // A held button: the pointer drags until it is released.
+            e.kind = r < 400 ? Kind::Release : Kind::Move;
+        } else if (r < 250) {
             e.kind = Kind::DictionaryButton;
             e.panel = Pick(kPanelCount);
             e.control = kPanels[e.panel].button;
@@ -324,9 +327,7 @@ protected:
         } else if (r < 520) {
             // The pointer: presses and releases alternate, with moves between them.
             const int m = Pick(4);
-            e.kind = m == 0               ? (pressed ? Kind::Release : Kind::Press)
-                     : m == 1 && !pressed ? Kind::ClickPoint
-                                          : Kind::Move;
+            e.kind = m == 0 ? Kind::Press : m == 1 ? Kind::ClickPoint : Kind::Move;
         } else if (!panelShown) {
             e.kind = Kind::DictionaryButton;
             e.panel = Pick(kPanelCount);
@@ -410,9 +411,8 @@ protected:
         case Kind::Paste:
         case Kind::TypePrefix:
         case Kind::DeleteLast: {
-            std::string text = EditedText(event.kind);
-            event.textSize = text.size();
-            rt.TypeText(*panels[selected].searchBox, std::move(text));
+            event.typed = EditedText(event.kind);
+            rt.TypeText(*panels[selected].searchBox, event.typed);
             break;
         }
         case Kind::ClickIntoBox:
@@ -512,6 +512,9 @@ protected:
             untouched[p] = false;
             EXPECT_EQ(index, FirstMatch(kPanels[p].dictionary, text))
                 << Where() << ": the search for a text of " << text.size() << " bytes";
+        }
+        if (p == event.panel && event.kind >= Kind::Append && event.kind <= Kind::ClickIntoBox) {
+            EXPECT_EQ(text, event.typed) << Where() << ": the box keeps what the user left in it";
         }
         if (untouched[p]) {
             EXPECT_EQ(text, kHint) << Where() << " " << kPanels[p].searchBox;
