@@ -56,8 +56,10 @@ struct ControlDesign {
     bool locked = false;
     int scrollBars = 0; // 0 none, 1 horizontal, 2 vertical, 3 both
     int interval = 0;
-    int mousePointer = 0;
-    std::string_view mouseIcon = {};
+    int mousePointer = 0;            // 0 the window's pointer, 99 the picture `mouseIcon`
+    std::string_view mouseIcon = {}; // a cursor picture, or an icon picture used as a pointer
+    int mouseIconHotX = -1;          // the cursor's hot spot in pixels; -1: an icon's centre
+    int mouseIconHotY = -1;
     int tabIndex = -1;
 };
 

@@ -13,6 +13,8 @@
 #include <QToolTip>
 #include <QWindow>
 
+#include <limits>
+
 #include "forms/Runtime.h"
 #include "platform/core/User32.h"
 #include "platform/qt/Look.h"
@@ -98,6 +100,7 @@ void FormWidget::CreateWindowedControl(forms::Control& control) {
     } else if (!d.multiLine) {
         auto* line = new QLineEdit(this);
         line->setFrame(d.borderStyle != 0);
+        line->setMaxLength(std::numeric_limits<int>::max()); // a box takes as much text as it is given
         connect(line, &QLineEdit::textEdited, this, [this, &control](const QString& text) {
             if (!syncing_ && form_)
                 form_->App().TypeText(control, ToUtf8(text));
@@ -200,6 +203,88 @@ void FormWidget::StartMove() {
     moveStartWindow_ = pos();
 }
 
+QCursor FormWidget::PointerOf(int pointer, std::string_view icon, int hotX, int hotY) {
+    switch (pointer) {
+    case 1:
+        return Qt::ArrowCursor;
+    case 2:
+        return Qt::CrossCursor;
+    case 3:
+        return Qt::IBeamCursor;
+    case 5:
+        return Qt::SizeAllCursor;
+    case 6:
+        return Qt::SizeBDiagCursor;
+    case 7:
+        return Qt::SizeVerCursor;
+    case 8:
+        return Qt::SizeFDiagCursor;
+    case 9:
+        return Qt::SizeHorCursor;
+    case 10:
+        return Qt::UpArrowCursor;
+    case 11:
+        return Qt::WaitCursor;
+    case 12:
+        return Qt::ForbiddenCursor;
+    case 13:
+        return Qt::BusyCursor;
+    case 14:
+        return Qt::WhatsThisCursor;
+    case 15:
+        return Qt::SizeAllCursor;
+    case 99: {
+        if (icon.empty())
+            return Qt::ArrowCursor;
+        // One picture may serve as a cursor with a hot spot of its own and as an icon.
+        const std::string key = std::string(icon) + '@' + std::to_string(hotX) + ',' + std::to_string(hotY);
+        auto it = cursors_.find(key);
+        if (it == cursors_.end()) {
+            QPixmap picture(Resource(icon));
+            // A cursor picture carries its hot spot; an icon used as a pointer is held at its centre.
+            const int x = hotX >= 0 ? hotX : picture.width() / 2;
+            const int y = hotY >= 0 ? hotY : picture.height() / 2;
+            it = cursors_.emplace(key, picture.isNull() ? QCursor(Qt::ArrowCursor) : QCursor(picture, x, y))
+                     .first;
+        }
+        return it->second;
+    }
+    default:
+        return Qt::ArrowCursor;
+    }
+}
+
+void FormWidget::UpdatePointer() {
+    if (!form_)
+        return;
+    const int windowPointer = form_->MousePointer();
+    int pointer = windowPointer;
+    std::string_view icon;
+    int hotX = -1, hotY = -1;
+    // A control's own pointer shows while the pointer is over it, unless the window is busy.
+    if (windowPointer != 11 && rect().contains(lastPointer_)) {
+        if (const forms::Control* c = form_->ControlAt(TwipsX(lastPointer_.x()), TwipsY(lastPointer_.y()));
+            c && !c->IsWindowed() && c->Design().mousePointer != 0) {
+            const forms::ControlDesign& d = c->Design();
+            pointer = d.mousePointer;
+            icon = d.mouseIcon;
+            hotX = d.mouseIconHotX;
+            hotY = d.mouseIconHotY;
+        }
+    }
+    const QCursor cursor = PointerOf(pointer, icon, hotX, hotY);
+    if (cursor.shape() != cursor_.shape() || cursor.shape() == Qt::BitmapCursor) {
+        cursor_ = cursor;
+        setCursor(cursor);
+    }
+    for (auto& [control, widget] : widgets_) {
+        if (windowPointer == 11)
+            widget->setCursor(Qt::WaitCursor);
+        else
+            widget->unsetCursor();
+    }
+}
+
 void FormWidget::PaintControl(QPainter& p, const forms::Control& c) {
     const forms::ControlDesign& d = c.Design();
     const QRect box = PixelBox(c);
@@ -279,9 +364,10 @@ void FormWidget::mouseMoveEvent(QMouseEvent* e) {
         move(moveStartWindow_ + (QCursor::pos() - moveStartPointer_));
         return;
     }
+    lastPointer_ = e->position().toPoint();
     if (form_)
-        form_->App().MouseMove(*form_, TwipsX(e->position().toPoint().x()),
-                               TwipsY(e->position().toPoint().y()));
+        form_->App().MouseMove(*form_, TwipsX(lastPointer_.x()), TwipsY(lastPointer_.y()));
+    UpdatePointer();
 }
 
 void FormWidget::mouseReleaseEvent(QMouseEvent* e) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCursor>
 #include <QPixmap>
 #include <QPoint>
 #include <QWidget>
@@ -26,6 +27,8 @@ public:
     void ApplyRegion();
     void StartMove();
     void CentreOnScreen();
+    // Shows the pointer that the window and the control under the pointer ask for.
+    void UpdatePointer();
 
     // The widget that shows a windowed control, for tests.
     QWidget* WidgetOf(const forms::Control& control) const;
@@ -46,12 +49,16 @@ private:
     void CreateWindowedControl(forms::Control& control);
     void SyncWidget(forms::Control& control);
     void PaintControl(QPainter& painter, const forms::Control& control);
+    QCursor PointerOf(int pointer, std::string_view icon, int hotX, int hotY);
 
     forms::Form* form_;
     QPixmap background_;
     std::map<const forms::Control*, QWidget*> widgets_;
     std::map<QObject*, forms::Control*> controlsOf_;
     std::map<std::string, QPixmap> pictures_;
+    std::map<std::string, QCursor> cursors_;
+    QCursor cursor_;
+    QPoint lastPointer_{-1, -1};
     bool syncing_ = false;
     bool movingByHand_ = false;
     QPoint moveStartPointer_;

@@ -77,7 +77,7 @@ void FrontEnd::FormChanged(forms::Form& form, forms::FormProperty property) {
         if (form.WindowState() == 1)
             widget->showMinimized();
     } else {
-        widget->setCursor(form.MousePointer() == 11 ? Qt::WaitCursor : Qt::ArrowCursor);
+        widget->UpdatePointer();
     }
 }
 

@@ -1,0 +1,323 @@
+// The Qt front end on the offscreen platform: the browser window as the user meets it, and a small
+// window of the tests' own for the pointer shapes.
+
+#include "browser/Form2.h"
+#include "dictionaries/Dictionary.h"
+#include "forms/Runtime.h"
+#include "platform/core/Windows1252.h"
+#include "platform/qt/FormWidget.h"
+#include "platform/qt/FrontEnd.h"
+#include "platform/qt/Look.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFontInfo>
+#include <QHelpEvent>
+#include <QImage>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
+#include <QTextEdit>
+#include <QToolTip>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+namespace {
+
+using platform::qt::FormWidget;
+using platform::qt::FrontEnd;
+
+constexpr float kTwips = 15; // the offscreen screen's 96 dots per inch
+
+QColor Red(int level) {
+    return QColor(level, 0, 0);
+}
+
+QPoint CentreOf(const forms::Control& c) {
+    return QPoint(static_cast<int>((c.Left() + c.Width() / 2) / kTwips),
+                  static_cast<int>((c.Top() + c.Height() / 2) / kTwips));
+}
+
+void SendMouse(QWidget* widget, QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent event(type, QPointF(at), QPointF(widget->mapToGlobal(at)), button, buttons, Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
+}
+
+class FrontEndTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        rt.SetTwipsPerPixel(kTwips, kTwips);
+        front = std::make_unique<FrontEnd>(rt);
+        window = &rt.Instance<browser::Form2>();
+        rt.Start(*window);
+        widget = front->WidgetOf(*window);
+        ASSERT_NE(widget, nullptr);
+    }
+    void TearDown() override {
+        front.reset();
+        QApplication::processEvents();
+    }
+
+    forms::Control& Ctl(std::string_view name, int index = -1) { return window->Ctl(name, index); }
+    template <class W> W* Shown(std::string_view name) {
+        auto* w = qobject_cast<W*>(widget->WidgetOf(Ctl(name)));
+        EXPECT_NE(w, nullptr) << name << " has no widget of its kind";
+        return w;
+    }
+    void Move(QPoint at) { SendMouse(widget, QEvent::MouseMove, at, Qt::NoButton); }
+    void ClickAt(QPoint at) {
+        SendMouse(widget, QEvent::MouseButtonPress, at, Qt::LeftButton);
+        SendMouse(widget, QEvent::MouseButtonRelease, at, Qt::NoButton);
+    }
+    // A point of the window where the pointer meets no control.
+    QPoint Background() const {
+        for (int y = 150; y < widget->height(); y += 7)
+            for (int x = 20; x < widget->width(); x += 7)
+                if (!window->ControlAt(static_cast<float>(x) * kTwips, static_cast<float>(y) * kTwips) &&
+                    widget->mask().contains(QPoint(x, y)))
+                    return {x, y};
+        ADD_FAILURE() << "no bare background in the window";
+        return {};
+    }
+    QColor PixelAt(QPoint at) { return widget->grab().toImage().pixelColor(at); }
+
+    forms::Runtime rt;
+    std::unique_ptr<FrontEnd> front;
+    browser::Form2* window = nullptr;
+    FormWidget* widget = nullptr;
+};
+
+TEST_F(FrontEndTest, TheWindowIsShownCutToItsOutline) {
+    EXPECT_TRUE(widget->isVisible());
+    EXPECT_EQ(widget->size(), QSize(667, 586));
+    EXPECT_EQ(widget->windowTitle(), QStringLiteral("Lumitra Abbreviation Dictionary V 1.0.0"));
+    EXPECT_TRUE(widget->windowFlags() & Qt::FramelessWindowHint);
+    const QRegion mask = widget->mask();
+    EXPECT_TRUE(mask.contains(QPoint(333, 293))) << "the middle of the window";
+    EXPECT_FALSE(mask.contains(QPoint(0, 0))) << "the cut top-left corner";
+    EXPECT_FALSE(mask.contains(QPoint(666, 585))) << "the cut bottom-right corner";
+    EXPECT_TRUE(mask.contains(QPoint(333, 2))) << "the top edge between the corners";
+}
+
+TEST_F(FrontEndTest, AFrameLightsUnderThePointerAndRestsOverTheBackground) {
+    forms::Control& frame = Ctl("Shape9");
+    const QPoint edge(static_cast<int>(frame.Left() / kTwips) + 1, CentreOf(frame).y());
+    Move(CentreOf(Ctl("Image5")));
+    EXPECT_EQ(frame.BorderColor(), 0x0000FFu);
+    EXPECT_EQ(PixelAt(edge), Red(255)) << "the lit frame on the screen";
+    Move(Background());
+    EXPECT_EQ(frame.BorderColor(), 0x0000C0u);
+    EXPECT_EQ(PixelAt(edge), Red(192)) << "the frame at rest on the screen";
+}
+
+TEST_F(FrontEndTest, AClickOnAListItemSelectsItAndShowsItsEntry) {
+    ClickAt(CentreOf(Ctl("Image2")));
+    auto* list = Shown<QListWidget>("List20");
+    ASSERT_NE(list, nullptr);
+    EXPECT_TRUE(list->isVisible());
+    const auto& oxford = dictionaries::Dictionary(dictionaries::DictionaryId::OxfordDictionary);
+    ASSERT_EQ(list->count(), oxford.RowCount());
+    const QRect item = list->visualItemRect(list->item(3));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, item.center());
+    EXPECT_EQ(Ctl("List20").ListIndex(), 3);
+    EXPECT_EQ(Ctl("Text5").Text(), oxford.Entry(3)->Elaboration);
+    auto* elaboration = Shown<QTextEdit>("Text5");
+    ASSERT_NE(elaboration, nullptr);
+    EXPECT_EQ(elaboration->toPlainText().toStdString(), std::string(oxford.Entry(3)->Elaboration));
+    EXPECT_TRUE(elaboration->isReadOnly());
+}
+
+TEST_F(FrontEndTest, TypingInASearchBoxSelectsTheFirstMatch) {
+    ClickAt(CentreOf(Ctl("Image2")));
+    auto* search = Shown<QLineEdit>("Text4");
+    ASSERT_NE(search, nullptr);
+    EXPECT_EQ(search->text(), QStringLiteral("Click to Search"));
+    QTest::mouseClick(search, Qt::LeftButton);
+    QApplication::processEvents();
+    EXPECT_EQ(Ctl("Text4").Text(), "") << "a click into the box empties it";
+    EXPECT_EQ(search->text(), QString());
+    QTest::keyClicks(search, QStringLiteral("ac"));
+    EXPECT_EQ(Ctl("Text4").Text(), "ac");
+    EXPECT_EQ(Ctl("List20").ListIndex(), 8) << "the first \"AC\"";
+    EXPECT_EQ(Shown<QListWidget>("List20")->currentRow(), 8);
+    EXPECT_EQ(Shown<QTextEdit>("Text6")->toPlainText(), QStringLiteral("AC"));
+    QTest::keyClick(search, Qt::Key_Backspace);
+    QTest::keyClick(search, Qt::Key_Backspace);
+    EXPECT_EQ(Ctl("Text4").Text(), "");
+    EXPECT_EQ(Ctl("List20").ListIndex(), 0) << "the empty text matches the first entry";
+}
+
+TEST_F(FrontEndTest, HugePastesAndTextOutsideWindows1252ReachTheRuntime) {
+    ClickAt(CentreOf(Ctl("Image2")));
+    auto* search = Shown<QLineEdit>("Text4");
+    ASSERT_NE(search, nullptr);
+    const struct {
+        const char* what;
+        QString text;
+    } cases[] = {
+        {"a paste of one megabyte", QString(1 << 20, QChar(u'x'))},
+        {"Bengali and Greek", QStringLiteral(u"বাংলা Ωμέγα")},
+        {"a character beyond the 16-bit plane", QString::fromUcs4(U"\U0001F600ab")},
+    };
+    for (const auto& c : cases) {
+        search->selectAll();
+        QGuiApplication::clipboard()->setText(c.text);
+        QTest::keyClick(search, Qt::Key_V, Qt::ControlModifier);
+        const QString held = QString::fromStdString(Ctl("Text4").Text());
+        EXPECT_EQ(held.size(), c.text.size()) << c.what;
+        EXPECT_TRUE(held == c.text) << c.what << ": the runtime holds the pasted text";
+        EXPECT_TRUE(search->text() == c.text) << c.what << ": the box shows it";
+        EXPECT_EQ(Ctl("List20").ListIndex(), -1) << c.what << ": nothing begins with it";
+        EXPECT_EQ(Ctl("Text5").Text(), "") << c.what;
+    }
+    EXPECT_TRUE(rt.Running());
+}
+
+TEST_F(FrontEndTest, TheHardwareBoxShowsTheBengaliThatItsFontWouldDraw) {
+    ClickAt(CentreOf(Ctl("Image5")));
+    const std::string bytes = {'\x63', '\xD6', '\x77', '\x5A', '\x20', '\x86', '\x6D', '\x87', '\x4B', '\x87',
+                               '\xDB', '\x20', '\x47', '\x4B', '\x20', '\x77', '\x67', '\x77', '\x6A', '\x71',
+                               '\x62', '\x20', '\x6D', '\x76', '\x42', '\x87', '\x4B', '\x6A', '\x7C'};
+    const std::string stored = platform::Windows1252ToUtf8(bytes);
+    rt.Dispatch([&] { Ctl("Text7").SetText(stored); });
+    auto* box = Shown<QTextEdit>("Text7");
+    ASSERT_NE(box, nullptr);
+    ASSERT_TRUE(box->isVisible());
+    EXPECT_EQ(Ctl("Text7").Text(), stored) << "the box keeps the font's characters";
+    if (platform::qt::SutonnyMjInstalled()) {
+        EXPECT_EQ(box->toPlainText().toStdString(), stored);
+        EXPECT_EQ(QFontInfo(box->font()).family(), QStringLiteral("SutonnyMJ"));
+        return;
+    }
+    EXPECT_EQ(box->toPlainText(), QStringLiteral(u"প্রতি সেকেন্ডে এক মিলিয়ন সাইকেল।"));
+    EXPECT_EQ(QFontInfo(box->font()).family(), QStringLiteral("Noto Sans Bengali"));
+    EXPECT_EQ(box->font().pixelSize(), 21) << "15.75 points at 96 dots per inch";
+
+    // Bengali words hang from a headline: a long unbroken stroke that Latin letters never draw.
+    const QImage image = box->viewport()->grab().toImage();
+    const QColor paper = image.pixelColor(image.width() - 2, image.height() - 2);
+    int longest = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        int run = 0;
+        for (int x = 0; x < image.width(); ++x) {
+            const bool ink = qGray(image.pixel(x, y)) < qGray(paper.rgb()) - 96;
+            run = ink ? run + 1 : 0;
+            longest = std::max(longest, run);
+        }
+    }
+    EXPECT_GE(longest, 25) << "the longest dark horizontal stroke, in pixels";
+}
+
+TEST_F(FrontEndTest, EachControlShowsItsToolTip) {
+    const struct {
+        const char* control;
+        const char* tip;
+    } cases[] = {{"Image5", "Complete Hardware Dictionary"}, {"Image2", nullptr}};
+    for (const auto& c : cases) {
+        const QPoint at = CentreOf(Ctl(c.control));
+        QHelpEvent help(QEvent::ToolTip, at, widget->mapToGlobal(at));
+        QApplication::sendEvent(widget, &help);
+        const std::string expected = c.tip ? c.tip : std::string(Ctl(c.control).Design().toolTip);
+        EXPECT_FALSE(expected.empty()) << c.control;
+        EXPECT_EQ(QToolTip::text().toStdString(), expected) << c.control;
+        QToolTip::hideText();
+    }
+}
+
+TEST_F(FrontEndTest, ClosingTheWindowUnloadsItAndEndsTheProgram) {
+    widget->close();
+    EXPECT_EQ(window->State(), forms::LoadState::NotLoaded);
+    EXPECT_FALSE(rt.Running());
+    EXPECT_EQ(rt.ExitCode(), 0);
+}
+
+TEST(FrontEndFonts, DesignedFontsFallBackToInstalledLookAlikes) {
+    const struct {
+        forms::FontDesign font;
+        int pixels;
+    } cases[] = {
+        {{.name = "MS Sans Serif", .size = 8.25}, 11},
+        {{.name = "Times New Roman", .size = 12}, 16},
+        {{.name = "Monotype Corsiva", .size = 18, .italic = true}, 24},
+    };
+    for (const auto& c : cases) {
+        const QFont font = platform::qt::ToQFont(c.font, true);
+        EXPECT_EQ(font.pixelSize(), c.pixels) << c.font.name;
+        EXPECT_TRUE(font.bold()) << c.font.name;
+        EXPECT_EQ(font.italic(), c.font.italic) << c.font.name;
+        EXPECT_EQ(QFontInfo(font).family(), font.family()) << c.font.name << ": the stand-in is installed";
+    }
+}
+
+// A small window of the tests' own: a picture with a cursor of its own, one with an icon as its
+// pointer, and a label that keeps the window's pointer.
+class PointerWindow : public forms::Form {
+public:
+    static inline const forms::FormDesign design{
+        .name = "Pointers",
+        .clientWidth = 3000,
+        .clientHeight = 1500,
+        .controls = {
+            {.kind = forms::ControlKind::Image,
+             .name = "Cursor",
+             .left = 0,
+             .width = 960,
+             .height = 960,
+             .picture = ":/common/icon.png",
+             .mousePointer = 99,
+             .mouseIcon = ":/common/icon.png",
+             .mouseIconHotX = 12,
+             .mouseIconHotY = 1},
+            {.kind = forms::ControlKind::Image,
+             .name = "Icon",
+             .left = 1000,
+             .width = 960,
+             .height = 960,
+             .mousePointer = 99,
+             .mouseIcon = ":/common/icon.png"},
+            {.kind = forms::ControlKind::Label, .name = "Plain", .left = 2000, .width = 900, .height = 900}}};
+    explicit PointerWindow(forms::Runtime& rt) : Form(rt, design) {}
+};
+
+TEST(FrontEndPointer, TheWindowsPointerAndEachControlsOwn) {
+    forms::Runtime rt;
+    rt.SetTwipsPerPixel(kTwips, kTwips);
+    FrontEnd front(rt);
+    auto& window = rt.Instance<PointerWindow>();
+    rt.Start(window);
+    FormWidget* widget = front.WidgetOf(window);
+    ASSERT_NE(widget, nullptr);
+    auto move = [&](QPoint at) { SendMouse(widget, QEvent::MouseMove, at, Qt::NoButton); };
+
+    move({32, 32});
+    EXPECT_EQ(widget->cursor().shape(), Qt::BitmapCursor) << "over the picture with a cursor";
+    EXPECT_EQ(widget->cursor().hotSpot(), QPoint(12, 1)) << "the cursor's own hot spot";
+    move({100, 32});
+    EXPECT_EQ(widget->cursor().shape(), Qt::BitmapCursor) << "over the picture with an icon";
+    EXPECT_EQ(widget->cursor().hotSpot(), QPoint(32, 32)) << "an icon is held at its centre";
+    move({160, 32});
+    EXPECT_EQ(widget->cursor().shape(), Qt::ArrowCursor) << "over the plain label";
+    rt.Dispatch([&] { window.SetMousePointer(11); });
+    EXPECT_EQ(widget->cursor().shape(), Qt::WaitCursor) << "the busy window";
+    move({32, 32});
+    EXPECT_EQ(widget->cursor().shape(), Qt::WaitCursor) << "busy over a control with a cursor";
+    rt.Dispatch([&] { window.SetMousePointer(0); });
+    EXPECT_EQ(widget->cursor().shape(), Qt::BitmapCursor) << "the control's cursor again";
+    move({160, 32});
+    EXPECT_EQ(widget->cursor().shape(), Qt::ArrowCursor);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // Listing the tests happens outside the test environment too: it needs no screen either.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
