@@ -14,10 +14,12 @@
 #include <QWindow>
 
 #include <limits>
+#include <vector>
 
 #include "forms/Runtime.h"
 #include "platform/core/User32.h"
 #include "platform/qt/Look.h"
+#include "platform/qt/Pictures.h"
 
 namespace platform::qt {
 namespace {
@@ -44,17 +46,28 @@ FormWidget::FormWidget(forms::Form& form)
     setFixedSize(static_cast<int>(design.clientWidth / tx + 0.5f),
                  static_cast<int>(design.clientHeight / ty + 0.5f));
     setWindowTitle(Resource(design.caption));
-    if (!design.icon.empty())
-        setWindowIcon(QIcon(Resource(design.icon)));
     if (!design.picture.empty())
-        background_.load(Resource(design.picture));
+        background_ = Picture(design.picture);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // A list or text box gets its widget when it is first shown: most wait hidden for a choice.
+    for (const auto& control : form.Controls())
+        if (control->IsWindowed() && control->Visible())
+            CreateWindowedControl(*control);
+    Restack();
+}
+
+void FormWidget::ShowIcon() {
+    if (form_ && !form_->Design().icon.empty() && windowIcon().isNull())
+        setWindowIcon(QIcon(Resource(form_->Design().icon)));
+}
+
+void FormWidget::Restack() {
     // Windowed controls stack in the order they come, the first one in front.
-    const auto& controls = form.Controls();
+    const auto& controls = form_->Controls();
     for (auto it = controls.rbegin(); it != controls.rend(); ++it)
-        if ((*it)->IsWindowed())
-            CreateWindowedControl(**it);
+        if (QWidget* widget = WidgetOf(**it))
+            widget->raise();
 }
 
 FormWidget::~FormWidget() = default;
@@ -126,7 +139,6 @@ void FormWidget::CreateWindowedControl(forms::Control& control) {
     controlsOf_[widget] = &control;
     widget->setGeometry(PixelBox(control));
     SyncWidget(control);
-    widget->raise();
 }
 
 void FormWidget::SyncWidget(forms::Control& control) {
@@ -171,18 +183,26 @@ void FormWidget::SyncWidget(forms::Control& control) {
 void FormWidget::ControlChanged(forms::Control& control, forms::Property) {
     if (!form_)
         return;
-    if (control.IsWindowed())
+    if (control.IsWindowed()) {
+        if (!WidgetOf(control) && control.Visible()) {
+            CreateWindowedControl(control);
+            Restack();
+            UpdatePointer();
+        }
         SyncWidget(control);
-    else
+    } else
         update();
 }
 
 void FormWidget::ApplyRegion() {
     if (!form_)
         return;
-    QRegion mask;
+    // The spans come row by row and left to right, never touching: a region as it stands.
+    std::vector<QRect> rows;
     for (const platform::RegionSpan& span : platform::RegionSpans(platform::WindowRegion(form_->hWnd())))
-        mask += QRect(span.x1, span.y, span.x2 - span.x1, 1);
+        rows.emplace_back(span.x1, span.y, span.x2 - span.x1, 1);
+    QRegion mask;
+    mask.setRects(rows.data(), static_cast<int>(rows.size()));
     setMask(mask);
 }
 
@@ -302,14 +322,11 @@ void FormWidget::PaintControl(QPainter& p, const forms::Control& c) {
         break;
     }
     case forms::ControlKind::Image: {
-        std::string key(d.picture);
-        auto it = pictures_.find(key);
-        if (it == pictures_.end())
-            it = pictures_.emplace(key, QPixmap(Resource(d.picture))).first;
+        const QPixmap picture = Picture(d.picture);
         if (d.stretch)
-            p.drawPixmap(box, it->second);
+            p.drawPixmap(box, picture);
         else
-            p.drawPixmap(box.topLeft(), it->second);
+            p.drawPixmap(box.topLeft(), picture);
         if (c.BorderStyle() == 1) {
             p.setPen(QPen(Qt::black, 1));
             p.setBrush(Qt::NoBrush);

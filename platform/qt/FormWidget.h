@@ -27,6 +27,8 @@ public:
     void ApplyRegion();
     void StartMove();
     void CentreOnScreen();
+    // Gives the window its icon; the taskbar's picture can wait for the window's first frame.
+    void ShowIcon();
     // Shows the pointer that the window and the control under the pointer ask for.
     void UpdatePointer();
 
@@ -47,6 +49,7 @@ private:
     float TwipsY(int y) const;
     QRect PixelBox(const forms::Control& control) const;
     void CreateWindowedControl(forms::Control& control);
+    void Restack();
     void SyncWidget(forms::Control& control);
     void PaintControl(QPainter& painter, const forms::Control& control);
     QCursor PointerOf(int pointer, std::string_view icon, int hotX, int hotY);
@@ -55,7 +58,6 @@ private:
     QPixmap background_;
     std::map<const forms::Control*, QWidget*> widgets_;
     std::map<QObject*, forms::Control*> controlsOf_;
-    std::map<std::string, QPixmap> pictures_;
     std::map<std::string, QCursor> cursors_;
     QCursor cursor_;
     QPoint lastPointer_{-1, -1};

@@ -51,6 +51,7 @@ void FrontEnd::FormShown(forms::Form& form) {
         widget->show();
         widget->raise();
         widget->activateWindow();
+        QTimer::singleShot(0, widget, &FormWidget::ShowIcon);
     }
 }
 

@@ -101,6 +101,8 @@ TEST_F(FrontEndTest, TheWindowIsShownCutToItsOutline) {
     EXPECT_FALSE(mask.contains(QPoint(0, 0))) << "the cut top-left corner";
     EXPECT_FALSE(mask.contains(QPoint(666, 585))) << "the cut bottom-right corner";
     EXPECT_TRUE(mask.contains(QPoint(333, 2))) << "the top edge between the corners";
+    QApplication::processEvents();
+    EXPECT_FALSE(widget->windowIcon().isNull()) << "the window's icon, once it is on the screen";
 }
 
 TEST_F(FrontEndTest, AFrameLightsUnderThePointerAndRestsOverTheBackground) {
