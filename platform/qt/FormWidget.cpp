@@ -105,6 +105,8 @@ void FormWidget::CreateWindowedControl(forms::Control& control) {
     if (control.Kind() == forms::ControlKind::ListBox) {
         auto* list = new QListWidget(this);
         list->setSelectionMode(QAbstractItemView::SingleSelection);
+        // Items wider than the list are cut at its edge, as a list box does; only rows scroll.
+        list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         connect(list, &QListWidget::currentRowChanged, this, [this, &control](int row) {
             if (!syncing_ && form_)
                 form_->App().SelectItem(control, row);
@@ -328,9 +330,10 @@ void FormWidget::PaintControl(QPainter& p, const forms::Control& c) {
         else
             p.drawPixmap(box.topLeft(), picture);
         if (c.BorderStyle() == 1) {
+            // The pressed look: a crisp one-pixel line on the picture's outermost pixels.
             p.setPen(QPen(Qt::black, 1));
             p.setBrush(Qt::NoBrush);
-            p.drawRect(box.adjusted(0, 0, -1, -1));
+            p.drawRect(QRectF(box).adjusted(0.5, 0.5, -0.5, -0.5));
         }
         break;
     }

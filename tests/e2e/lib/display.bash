@@ -1,0 +1,83 @@
+# What the end-to-end checks share: a display of their own, the program's window on it, and a look
+# at the screen's pixels. Source it with the program's path and a work directory set:
+#     program=$1 work=$2; source lib/display.bash; start_display; start_program
+for tool in Xvfb xdotool import convert xprop; do
+  command -v "$tool" >/dev/null || { echo "missing $tool: run scripts/setup.sh" >&2; exit 1; }
+done
+mkdir -p "$work"
+xvfb=""
+app=""
+extra_pids=()
+cleanup() {
+  [ -n "$app" ] && kill "$app" 2>/dev/null || true
+  for pid in "${extra_pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null || true
+}
+trap cleanup EXIT
+
+screen_width=1024
+screen_height=768
+
+start_display() {
+  local display="" n
+  for n in $(seq 70 120); do
+    if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then display=":$n"; break; fi
+  done
+  [ -n "$display" ] || { echo "no free display" >&2; exit 1; }
+  Xvfb "$display" -screen 0 "${screen_width}x${screen_height}x24" -nolisten tcp >"$work/xvfb.log" 2>&1 &
+  xvfb=$!
+  export DISPLAY=$display
+  for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && return; sleep 0.1; done
+  echo "the display did not start" >&2
+  exit 1
+}
+
+# Starts the program and waits for its 667-pixel-wide window; sets window, X and Y.
+start_program() {
+  "$program" >"$work/program.log" 2>&1 &
+  app=$!
+  window=""
+  local w
+  for _ in $(seq 100); do
+    for w in $(xdotool search --onlyvisible --name "Lumitra Abbreviation Dictionary" 2>/dev/null); do
+      if xdotool getwindowgeometry --shell "$w" | grep -q "WIDTH=667"; then window=$w; break 2; fi
+    done
+    sleep 0.1
+  done
+  [ -n "$window" ] || { echo "the browser window did not open" >&2; cat "$work/program.log" >&2; exit 1; }
+  sleep 0.5
+  where
+}
+
+# The window's place on the screen, in X and Y.
+where() {
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+}
+
+# Colour of a screen pixel as RRGGBB.
+pixel() {
+  import -window root -crop "1x1+$1+$2" -depth 8 -format '%[hex:p{0,0}]' info:
+}
+
+fail() {
+  echo "FAIL: $*" >&2
+  import -window root "$work/failure.png" || true
+  exit 1
+}
+
+# A click at a point of the window.
+click_at() {
+  xdotool mousemove $((X + $1)) $((Y + $2)) click 1
+  sleep 0.4
+}
+
+# The longest unbroken dark horizontal stroke, in pixels, in a box of a screenshot: WIDTHxHEIGHT+X+Y.
+longest_dark_stroke() {
+  convert "$1" -crop "$2" +repage -colorspace Gray -threshold 50% -depth 8 txt:- |
+    awk -F'[,: ]+' 'NR > 1 {
+      x = $1; y = $2; dark = ($0 ~ /#000000/)
+      if (y != row) { row = y; run = 0 }
+      run = dark ? run + 1 : 0
+      if (run > best) best = run
+    } END { print best + 0 }'
+}
