@@ -1,8 +1,12 @@
 #include "platform/qt/Pictures.h"
 
 #include <QCoreApplication>
+#include <QImage>
+#include <QResource>
 #include <QString>
 
+#include <cstdint>
+#include <cstring>
 #include <map>
 #include <string>
 
@@ -10,11 +14,38 @@ namespace platform::qt {
 
 namespace {
 
-std::map<std::string, QPixmap, std::less<>>& Decoded() {
+std::uint32_t Word(const uchar* bytes) {
+    return static_cast<std::uint32_t>(bytes[0]) | static_cast<std::uint32_t>(bytes[1]) << 8 |
+           static_cast<std::uint32_t>(bytes[2]) << 16 | static_cast<std::uint32_t>(bytes[3]) << 24;
+}
+
+} // namespace
+
+QImage ReadyToDraw(std::string_view picture) {
+    const QString path = QString::fromUtf8(picture.data(), static_cast<qsizetype>(picture.size()));
+    if (!path.startsWith(QStringLiteral(":/")))
+        return {};
+    const QResource stored(QStringLiteral(":/decoded/") + path.mid(2) + QStringLiteral(".argb"));
+    if (!stored.isValid() || stored.compressionAlgorithm() != QResource::NoCompression || stored.size() < 12)
+        return {};
+    const uchar* bytes = stored.data();
+    if (std::memcmp(bytes, "LPIC", 4) != 0)
+        return {};
+    const std::uint32_t width = Word(bytes + 4), height = Word(bytes + 8);
+    if (width == 0 || height == 0 || width > 1u << 14 || height > 1u << 14 ||
+        static_cast<qint64>(width) * height * 4 != stored.size() - 12)
+        return {};
+    return QImage(bytes + 12, static_cast<int>(width), static_cast<int>(height),
+                  static_cast<qsizetype>(width) * 4, QImage::Format_ARGB32_Premultiplied);
+}
+
+namespace {
+
+std::map<std::string, QPixmap, std::less<>>& Pixmaps() {
     static std::map<std::string, QPixmap, std::less<>> decoded;
     static const bool cleared = [] {
         // The pictures go with the application, not after it.
-        qAddPostRoutine([] { Decoded().clear(); });
+        qAddPostRoutine([] { Pixmaps().clear(); });
         return true;
     }();
     (void)cleared;
@@ -24,10 +55,12 @@ std::map<std::string, QPixmap, std::less<>>& Decoded() {
 } // namespace
 
 QPixmap Picture(std::string_view path) {
-    auto& decoded = Decoded();
+    auto& decoded = Pixmaps();
     if (auto it = decoded.find(path); it != decoded.end())
         return it->second;
-    const QPixmap pixmap(QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size())));
+    const QString name = QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size()));
+    const QImage ready = ReadyToDraw(path);
+    const QPixmap pixmap = ready.isNull() ? QPixmap(name) : QPixmap::fromImage(ready);
     decoded.emplace(std::string(path), pixmap);
     return pixmap;
 }

@@ -8,6 +8,7 @@
 #include "platform/qt/FormWidget.h"
 #include "platform/qt/FrontEnd.h"
 #include "platform/qt/Look.h"
+#include "platform/qt/Pictures.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -253,6 +254,20 @@ TEST(FrontEndFonts, DesignedFontsFallBackToInstalledLookAlikes) {
         EXPECT_EQ(font.italic(), c.font.italic) << c.font.name;
         EXPECT_EQ(QFontInfo(font).family(), font.family()) << c.font.name << ": the stand-in is installed";
     }
+}
+
+TEST(FrontEndPictures, EveryPictureIsStoredReadyToDrawAsItsPictureShowsIt) {
+    const char* pictures[] = {":/browser/background.png", ":/browser/emblem.png", ":/browser/marker.png",
+                              ":/browser/oxford.png",     ":/browser/exit.png",   ":/common/icon.png"};
+    for (const char* path : pictures) {
+        const QImage ready = platform::qt::ReadyToDraw(path);
+        ASSERT_FALSE(ready.isNull()) << path << " is not stored ready to draw";
+        const QImage drawn = QImage(QString::fromLatin1(path)).convertToFormat(ready.format());
+        EXPECT_EQ(ready, drawn) << path << ": the stored pixels differ from the picture's";
+        EXPECT_EQ(platform::qt::Picture(path).toImage().convertToFormat(ready.format()), drawn) << path;
+    }
+    EXPECT_TRUE(platform::qt::ReadyToDraw(":/browser/no-such-picture.png").isNull());
+    EXPECT_TRUE(platform::qt::Picture(":/browser/no-such-picture.png").isNull());
 }
 
 // A small window of the tests' own: a picture with a cursor of its own, one with an icon as its
