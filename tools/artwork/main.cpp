@@ -1,8 +1,9 @@
 // Renders the program's pictures into the folder named on the command line, one PNG per picture,
-// in the sub-folders the program's resources expect (browser/, common/).
+// in the sub-folders the program's resources expect (browser/, common/, splash/).
 #include "BrowserArt.h"
 #include "CommonArt.h"
 #include "Paint.h"
+#include "SplashArt.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -43,6 +44,8 @@ int main(int argc, char** argv) {
 
     namespace browser = artwork::browser;
     const QImage background = browser::Background();
+    namespace splash = artwork::splash;
+    const QImage splashBackground = splash::Background();
     const std::vector<Picture> pictures = {
         {QStringLiteral("browser/background.png"), background, false},
         {QStringLiteral("browser/exit.png"), browser::Exit(background), false},
@@ -57,6 +60,11 @@ int main(int argc, char** argv) {
         {QStringLiteral("browser/marker.png"), browser::Marker(), true},
         {QStringLiteral("browser/emblem.png"), browser::Emblem(), true},
         {QStringLiteral("common/icon.png"), artwork::common::Icon(), true},
+        {QStringLiteral("splash/background.png"), splashBackground, false},
+        {QStringLiteral("splash/progress-short.png"), splash::ProgressShort(splashBackground), false},
+        {QStringLiteral("splash/progress-two-thirds.png"), splash::ProgressTwoThirds(splashBackground),
+         false},
+        {QStringLiteral("splash/progress-full.png"), splash::ProgressFull(splashBackground), false},
     };
 
     int failures = 0;
