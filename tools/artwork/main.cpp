@@ -1,7 +1,8 @@
 // Renders the program's pictures into the folder named on the command line, one PNG per picture,
-// in the sub-folders the program's resources expect (browser/, common/).
+// in the sub-folders the program's resources expect (browser/, common/, menu/).
 #include "BrowserArt.h"
 #include "CommonArt.h"
+#include "MenuArt.h"
 #include "Paint.h"
 
 #include <QDir>
@@ -43,6 +44,7 @@ int main(int argc, char** argv) {
 
     namespace browser = artwork::browser;
     const QImage background = browser::Background();
+    const QImage menuBackground = artwork::menu::Background();
     const std::vector<Picture> pictures = {
         {QStringLiteral("browser/background.png"), background, false},
         {QStringLiteral("browser/exit.png"), browser::Exit(background), false},
@@ -57,6 +59,9 @@ int main(int argc, char** argv) {
         {QStringLiteral("browser/marker.png"), browser::Marker(), true},
         {QStringLiteral("browser/emblem.png"), browser::Emblem(), true},
         {QStringLiteral("common/icon.png"), artwork::common::Icon(), true},
+        {QStringLiteral("menu/background.png"), menuBackground, false},
+        {QStringLiteral("menu/exit.png"), artwork::menu::Exit(menuBackground), false},
+        {QStringLiteral("menu/minimize.png"), artwork::menu::Minimize(menuBackground), false},
     };
 
     int failures = 0;
