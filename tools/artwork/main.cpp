@@ -1,7 +1,8 @@
 // Renders the program's pictures into the folder named on the command line, one PNG per picture,
-// in the sub-folders the program's resources expect (browser/, common/, splash/).
+// in the sub-folders the program's resources expect (browser/, common/, menu/, splash/).
 #include "BrowserArt.h"
 #include "CommonArt.h"
+#include "MenuArt.h"
 #include "Paint.h"
 #include "SplashArt.h"
 
@@ -46,6 +47,7 @@ int main(int argc, char** argv) {
     const QImage background = browser::Background();
     namespace splash = artwork::splash;
     const QImage splashBackground = splash::Background();
+    const QImage menuBackground = artwork::menu::Background();
     const std::vector<Picture> pictures = {
         {QStringLiteral("browser/background.png"), background, false},
         {QStringLiteral("browser/exit.png"), browser::Exit(background), false},
@@ -65,6 +67,9 @@ int main(int argc, char** argv) {
         {QStringLiteral("splash/progress-two-thirds.png"), splash::ProgressTwoThirds(splashBackground),
          false},
         {QStringLiteral("splash/progress-full.png"), splash::ProgressFull(splashBackground), false},
+        {QStringLiteral("menu/background.png"), menuBackground, false},
+        {QStringLiteral("menu/exit.png"), artwork::menu::Exit(menuBackground), false},
+        {QStringLiteral("menu/minimize.png"), artwork::menu::Minimize(menuBackground), false},
     };
 
     int failures = 0;

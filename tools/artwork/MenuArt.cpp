@@ -1,0 +1,221 @@
+#include "MenuArt.h"
+
+#include "BrowserArt.h"
+#include "CommonArt.h"
+#include "Paint.h"
+#include "Palette.h"
+
+#include <QFontMetricsF>
+#include <QLinearGradient>
+#include <QRadialGradient>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace artwork::menu {
+
+namespace {
+
+constexpr int kWidth = 500;
+constexpr int kHeight = 417;
+constexpr qreal kTitleBarBottom = 32.0;
+const QRect kMinimizePlace(434, 8, 22, 16);
+const QRect kExitPlace(467, 8, 22, 16);
+
+// The menu entries' labels lie over the bars: their tops in pixels, in screen order. The label
+// text stands at the top of its label, so each bar is centred on the text, not on the label.
+constexpr std::array<qreal, 5> kEntryTops = {1370.0 / 15.0, 2070.0 / 15.0, 2760.0 / 15.0, 3490.0 / 15.0,
+                                             4170.0 / 15.0};
+constexpr qreal kTextMiddle = 8.0;
+constexpr qreal kBarHeight = 28.0;
+constexpr qreal kBarCentre = 180.5; // the labels' common centre line
+constexpr qreal kBarWidth = 278.0;
+
+// The "Tips Panel" box around the tips label (360, 125 to 465, 286).
+const QRectF kTipsBox(344.5, 85.5, 136.0, 215.0);
+constexpr qreal kTipsHeaderBottom = 114.5;
+
+void PaintTextAt(QPainter& painter, QPointF origin, const QString& text, const QFont& font, QColor colour,
+                 QColor shadow) {
+    painter.save();
+    painter.setFont(font);
+    painter.setPen(shadow);
+    painter.drawText(origin + QPointF(0.0, 1.0), text);
+    painter.setPen(colour);
+    painter.drawText(origin, text);
+    painter.restore();
+}
+
+void PaintTitleBar(QPainter& painter) {
+    QLinearGradient bar(0.0, 0.0, 0.0, kTitleBarBottom);
+    bar.setColorAt(0.0, QColor(0x96, 0x19, 0x1f));
+    bar.setColorAt(1.0, QColor(0x62, 0x0c, 0x11));
+    painter.fillRect(QRectF(0.0, 0.0, kWidth, kTitleBarBottom), bar);
+    QLinearGradient gloss(0.0, 0.0, 0.0, kTitleBarBottom / 2.0);
+    gloss.setColorAt(0.0, WithAlpha(kWhite, 34));
+    gloss.setColorAt(1.0, WithAlpha(kWhite, 0));
+    painter.fillRect(QRectF(0.0, 0.0, kWidth, kTitleBarBottom / 2.0), gloss);
+
+    painter.setPen(QPen(WithAlpha(kGold, 180), 1.0));
+    painter.drawLine(QPointF(0.0, kTitleBarBottom + 0.5), QPointF(kWidth, kTitleBarBottom + 0.5));
+    painter.setPen(QPen(WithAlpha(kInk, 200), 1.0));
+    painter.drawLine(QPointF(0.0, kTitleBarBottom + 1.5), QPointF(kWidth, kTitleBarBottom + 1.5));
+
+    PaintIcon(painter, QRectF(9.0, 6.0, 20.0, 20.0));
+    PaintTextAt(painter, QPointF(36.0, 21.0), QStringLiteral("Lumitra Abbreviation Dictionary"),
+                MakeFont(kSans, 13, QFont::Bold), kWhite, WithAlpha(kInk, 190));
+
+    // A shallow recess that seats the minimise and exit buttons.
+    painter.setPen(QPen(WithAlpha(kGold, 60), 1.0));
+    painter.setBrush(WithAlpha(kInk, 80));
+    painter.drawRoundedRect(QRectF(428.5, 4.5, 66.0, 23.0), 6.0, 6.0);
+}
+
+void PaintHeading(QPainter& painter) {
+    PaintTextOnBaseline(painter, QPointF(kBarCentre, 63.0), QStringLiteral("Please Select a Dictionary"),
+                        MakeFont(kSerif, 17, QFont::Bold, true), kGold, WithAlpha(kInk, 220));
+    PaintFadingRule(painter, kBarCentre - kBarWidth / 2.0, kBarCentre + kBarWidth / 2.0, 72.5,
+                    WithAlpha(kGold, 150));
+}
+
+// A raised bar, brighter than the background so that the white label on it reads at a glance.
+void PaintEntryBar(QPainter& painter, const QRectF& rect) {
+    QPainterPath bar;
+    const qreal radius = rect.height() / 2.0;
+    bar.addRoundedRect(rect, radius, radius);
+    PaintShadow(painter, bar, QPointF(0.0, 2.0), 2, WithAlpha(kInk, 190));
+
+    QLinearGradient fill(rect.topLeft(), rect.bottomLeft());
+    fill.setColorAt(0.0, kRed);
+    fill.setColorAt(0.5, kWineLight);
+    fill.setColorAt(1.0, kWine);
+    painter.fillPath(bar, fill);
+
+    painter.save();
+    painter.setClipPath(bar);
+    QLinearGradient gloss(rect.topLeft(), QPointF(rect.left(), rect.center().y()));
+    gloss.setColorAt(0.0, WithAlpha(kWhite, 40));
+    gloss.setColorAt(1.0, WithAlpha(kWhite, 0));
+    painter.fillRect(QRectF(rect.left(), rect.top(), rect.width(), rect.height() / 2.0), gloss);
+    painter.restore();
+
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(WithAlpha(kGold, 200), 1.0));
+    painter.drawPath(bar);
+
+    // A small gold bead at each end gives the bar a finished edge without crowding the label.
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(WithAlpha(kGoldLight, 210));
+    for (const qreal x : {rect.left() + radius - 1.0, rect.right() - radius + 1.0}) {
+        const QPointF c(x, rect.center().y());
+        const std::array<QPointF, 4> diamond = {c + QPointF(0.0, -3.0), c + QPointF(2.5, 0.0),
+                                                c + QPointF(0.0, 3.0), c + QPointF(-2.5, 0.0)};
+        painter.drawPolygon(diamond.data(), static_cast<int>(diamond.size()));
+    }
+}
+
+void PaintEntryBars(QPainter& painter) {
+    for (const qreal top : kEntryTops) {
+        const qreal middle = std::round(top + kTextMiddle) + 0.5;
+        PaintEntryBar(painter,
+                      QRectF(kBarCentre - kBarWidth / 2.0, middle - kBarHeight / 2.0, kBarWidth, kBarHeight));
+    }
+}
+
+void PaintTipsBox(QPainter& painter) {
+    QPainterPath box;
+    box.addRoundedRect(kTipsBox, 10.0, 10.0);
+    PaintShadow(painter, box, QPointF(0.0, 2.0), 3, WithAlpha(kInk, 170));
+    painter.fillPath(box, kPanel);
+
+    painter.save();
+    painter.setClipPath(box);
+    const QRectF header(kTipsBox.left(), kTipsBox.top(), kTipsBox.width(),
+                        kTipsHeaderBottom - kTipsBox.top());
+    QLinearGradient headerFill(header.topLeft(), header.bottomLeft());
+    headerFill.setColorAt(0.0, kRed);
+    headerFill.setColorAt(1.0, kWineLight);
+    painter.fillRect(header, headerFill);
+    painter.restore();
+
+    painter.setPen(QPen(WithAlpha(kGold, 200), 1.0));
+    painter.drawLine(QPointF(kTipsBox.left(), kTipsHeaderBottom),
+                     QPointF(kTipsBox.right(), kTipsHeaderBottom));
+    PaintTextOnBaseline(painter, QPointF(kTipsBox.center().x(), 105.0), QStringLiteral("Tips Panel"),
+                        MakeFont(kSans, 14, QFont::Bold), kWhite, WithAlpha(kInk, 200));
+
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(WithAlpha(kGold, 210), 1.0));
+    painter.drawPath(box);
+    painter.setPen(QPen(WithAlpha(kGold, 45), 1.0));
+    painter.drawRoundedRect(kTipsBox.adjusted(2.0, 2.0, -2.0, -2.0), 8.0, 8.0);
+}
+
+void PaintEmblem(QPainter& painter) {
+    const QFont name = MakeFont(kSerif, 20, QFont::Bold);
+    const QFont slogan = MakeFont(kSans, 12, QFont::Normal, true);
+    const QString nameText = QStringLiteral("Lumitra Software");
+    const QString sloganText = QStringLiteral("Every abbreviation, spelled out in full");
+    const qreal badgeRadius = 23.0;
+    const qreal gap = 12.0;
+    const qreal textWidth = std::max(QFontMetricsF(name).horizontalAdvance(nameText),
+                                     QFontMetricsF(slogan).horizontalAdvance(sloganText));
+    const qreal left = std::round(kWidth / 2.0 - (2.0 * badgeRadius + gap + textWidth) / 2.0);
+    const qreal middle = 365.0;
+    QPainterPath disc;
+    disc.addEllipse(QPointF(left + badgeRadius, middle), badgeRadius, badgeRadius);
+    PaintShadow(painter, disc, QPointF(0.0, 2.0), 2, WithAlpha(kInk, 200));
+    PaintBadge(painter, QPointF(left + badgeRadius, middle), badgeRadius);
+    const qreal textLeft = left + 2.0 * badgeRadius + gap;
+    PaintTextAt(painter, QPointF(textLeft, middle - 2.0), nameText, name, kGold, WithAlpha(kInk, 220));
+    PaintTextAt(painter, QPointF(textLeft + 1.0, middle + 16.0), sloganText, slogan, WithAlpha(kWhite, 225),
+                WithAlpha(kInk, 200));
+}
+
+} // namespace
+
+QImage Background() {
+    QImage image(kWidth, kHeight, QImage::Format_ARGB32_Premultiplied);
+    image.fill(kInk);
+    QPainter painter;
+    BeginPainting(painter, image);
+    QPainterPath outline;
+    outline.addRoundedRect(QRectF(0.0, 0.0, kWidth, kHeight), 14.0, 14.0);
+    painter.setClipPath(outline);
+
+    QLinearGradient area(0.0, kTitleBarBottom, 0.0, kHeight);
+    area.setColorAt(0.0, kWine);
+    area.setColorAt(1.0, kWineDeep);
+    painter.fillRect(image.rect(), area);
+    QRadialGradient glow(kWidth / 2.0, 190.0, 260.0);
+    glow.setColorAt(0.0, WithAlpha(kBrightRed, 30));
+    glow.setColorAt(1.0, WithAlpha(kBrightRed, 0));
+    painter.fillRect(image.rect(), glow);
+
+    PaintTitleBar(painter);
+    PaintHeading(painter);
+    PaintEntryBars(painter);
+    PaintTipsBox(painter);
+    PaintFadingRule(painter, 20.0, kWidth - 20.0, 318.5, WithAlpha(kGold, 130));
+    PaintEmblem(painter);
+
+    painter.setClipping(false);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(kInk, 1.0));
+    painter.drawRoundedRect(QRectF(0.5, 0.5, kWidth - 1.0, kHeight - 1.0), 13.5, 13.5);
+    painter.setPen(QPen(WithAlpha(kGold, 70), 1.0));
+    painter.drawRoundedRect(QRectF(2.5, 2.5, kWidth - 5.0, kHeight - 5.0), 11.5, 11.5);
+    painter.end();
+    return image;
+}
+
+QImage Exit(const QImage& background) {
+    return browser::TitleBarButton(background, kExitPlace, true);
+}
+
+QImage Minimize(const QImage& background) {
+    return browser::TitleBarButton(background, kMinimizePlace, false);
+}
+
+} // namespace artwork::menu
