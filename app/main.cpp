@@ -1,8 +1,6 @@
-#include "browser/Form2.h"
 #include "platform/qt/Program.h"
+#include "shell/Windows.h"
 
 int main(int argc, char** argv) {
-    return platform::qt::RunProgram(argc, argv, [](forms::Runtime& runtime) -> forms::Form& {
-        return runtime.Instance<browser::Form2>();
-    });
+    return platform::qt::RunProgram(argc, argv, shell::ConnectWindows);
 }

@@ -6,7 +6,7 @@ program=$1
 work=$2
 source "$(dirname "$0")/lib/display.bash"
 start_display
-start_program
+open_browser
 
 [ "$X" -eq $(((screen_width - 667) / 2)) ] || [ "$X" -eq $(((screen_width - 667) / 2 + 1)) ] ||
   fail "window not centred across: $X"

@@ -6,7 +6,7 @@ program=$1
 work=$2
 source "$(dirname "$0")/lib/display.bash"
 start_display
-start_program
+open_browser
 
 # A region of the window mostly light: a shown list or box, not the dark red background.
 light() {

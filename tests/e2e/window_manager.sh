@@ -10,7 +10,7 @@ start_display
 openbox --config-file /dev/null >"$work/openbox.log" 2>&1 &
 extra_pids+=($!)
 for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break; sleep 0.1; done
-start_program
+open_browser
 
 [ "$(pixel "$X" "$Y")" = "000000" ] || fail "the rounded corner is not cut away: $(pixel "$X" "$Y")"
 startX=$X

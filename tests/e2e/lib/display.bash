@@ -1,6 +1,6 @@
 # What the end-to-end checks share: a display of their own, the program's window on it, and a look
 # at the screen's pixels. Source it with the program's path and a work directory set:
-#     program=$1 work=$2; source lib/display.bash; start_display; start_program
+#     program=$1 work=$2; source lib/display.bash; start_display; open_browser
 for tool in Xvfb xdotool import convert xprop; do
   command -v "$tool" >/dev/null || { echo "missing $tool: run scripts/setup.sh" >&2; exit 1; }
 done
@@ -32,21 +32,35 @@ start_display() {
   exit 1
 }
 
-# Starts the program and waits for its 667-pixel-wide window; sets window, X and Y.
-start_program() {
-  "$program" >"$work/program.log" 2>&1 &
-  app=$!
+# Waits for the program's shown window of this width; sets window, X and Y.
+wait_window() {
   window=""
   local w
   for _ in $(seq 100); do
     for w in $(xdotool search --onlyvisible --name "Lumitra Abbreviation Dictionary" 2>/dev/null); do
-      if xdotool getwindowgeometry --shell "$w" | grep -q "WIDTH=667"; then window=$w; break 2; fi
+      if xdotool getwindowgeometry --shell "$w" 2>/dev/null | grep -q "WIDTH=$1\$"; then window=$w; break 2; fi
     done
     sleep 0.1
   done
-  [ -n "$window" ] || { echo "the browser window did not open" >&2; cat "$work/program.log" >&2; exit 1; }
+  [ -n "$window" ] || { echo "no $1-pixel-wide window opened" >&2; cat "$work/program.log" >&2; exit 1; }
   sleep 0.5
   where
+}
+
+# Starts the program: the splash window, 324 pixels wide, comes first.
+start_program() {
+  "$program" >"$work/program.log" 2>&1 &
+  app=$!
+  wait_window 324
+}
+
+# Starts the program and goes on from the start menu (521 pixels wide) to the browser window (667
+# pixels wide) by its first entry, the Oxford dictionary.
+open_browser() {
+  start_program
+  wait_window 521
+  click_at 130 100
+  wait_window 667
 }
 
 # The window's place on the screen, in X and Y.
