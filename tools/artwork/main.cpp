@@ -1,7 +1,8 @@
 // Renders the program's pictures into the folder named on the command line, one PNG per picture,
-// in the sub-folders the program's resources expect (browser/, common/).
+// in the sub-folders the program's resources expect (browser/, common/, help/).
 #include "BrowserArt.h"
 #include "CommonArt.h"
+#include "HelpArt.h"
 #include "Paint.h"
 
 #include <QDir>
@@ -42,7 +43,9 @@ int main(int argc, char** argv) {
     const QDir output(QString::fromLocal8Bit(argv[1]));
 
     namespace browser = artwork::browser;
+    namespace help = artwork::help;
     const QImage background = browser::Background();
+    const QImage helpBackground = help::Background();
     const std::vector<Picture> pictures = {
         {QStringLiteral("browser/background.png"), background, false},
         {QStringLiteral("browser/exit.png"), browser::Exit(background), false},
@@ -57,6 +60,19 @@ int main(int argc, char** argv) {
         {QStringLiteral("browser/marker.png"), browser::Marker(), true},
         {QStringLiteral("browser/emblem.png"), browser::Emblem(), true},
         {QStringLiteral("common/icon.png"), artwork::common::Icon(), true},
+        {QStringLiteral("help/background.png"), helpBackground, false},
+        {QStringLiteral("help/minimize.png"), help::Minimize(helpBackground), false},
+        {QStringLiteral("help/back.png"), help::Back(helpBackground), false},
+        {QStringLiteral("help/terms.png"), help::TermsButton(helpBackground), false},
+        {QStringLiteral("help/about.png"), help::AboutButton(helpBackground), false},
+        {QStringLiteral("help/download.png"), help::DownloadButton(helpBackground), false},
+        {QStringLiteral("help/helpbutton.png"), help::HelpButton(helpBackground), false},
+        {QStringLiteral("help/termspage.png"), help::TermsPage(), false},
+        {QStringLiteral("help/downloadpage.png"), help::DownloadPage(), false},
+        {QStringLiteral("help/helppage.png"), help::HelpPage(), false},
+        {QStringLiteral("help/hand.png"), help::HandPointer(), true},
+        {QStringLiteral("help/stick.png"), help::StickPointer(), true},
+        {QStringLiteral("help/icon.png"), help::Icon(), true},
     };
 
     int failures = 0;
