@@ -9,10 +9,15 @@ namespace platform::qt {
 namespace {
 
 QString FirstInstalled(std::initializer_list<const char*> families) {
+    // The font database may name a family with its foundry ("Z003 [urw]"): the name it gives is used.
     const QStringList installed = QFontDatabase::families();
-    for (const char* family : families)
-        if (installed.contains(QString::fromLatin1(family), Qt::CaseInsensitive))
-            return QString::fromLatin1(family);
+    for (const char* family : families) {
+        const QString name = QString::fromLatin1(family);
+        for (const QString& each : installed)
+            if (each.compare(name, Qt::CaseInsensitive) == 0 ||
+                each.startsWith(name + QStringLiteral(" ["), Qt::CaseInsensitive))
+                return each;
+    }
     return QString::fromLatin1("DejaVu Sans");
 }
 

@@ -19,7 +19,9 @@ inline const QString kSerif = QStringLiteral("DejaVu Serif");
 inline const QString kCondensedSans = QStringLiteral("DejaVu Sans Condensed");
 // Narrower than DejaVu Sans, so that the small button lettering can stay larger.
 inline const QString kNarrowSans = QStringLiteral("Liberation Sans");
-inline const QStringList kFontFamilies = {kSans, kSerif, kCondensedSans, kNarrowSans};
+// The serif the windows show for Times New Roman, so that a picture can leave room for such a label.
+inline const QString kTimesSerif = QStringLiteral("Liberation Serif");
+inline const QStringList kFontFamilies = {kSans, kSerif, kCondensedSans, kNarrowSans, kTimesSerif};
 
 // A transparent ARGB image, ready for an antialiased painter.
 QImage NewImage(int width, int height);

@@ -1,7 +1,8 @@
 // Renders the program's pictures into the folder named on the command line, one PNG per picture,
-// in the sub-folders the program's resources expect (browser/, common/, menu/, splash/).
+// in the sub-folders the program's resources expect (browser/, common/, help/, menu/, splash/).
 #include "BrowserArt.h"
 #include "CommonArt.h"
+#include "HelpArt.h"
 #include "MenuArt.h"
 #include "Paint.h"
 #include "SplashArt.h"
@@ -44,10 +45,12 @@ int main(int argc, char** argv) {
     const QDir output(QString::fromLocal8Bit(argv[1]));
 
     namespace browser = artwork::browser;
+    namespace help = artwork::help;
     const QImage background = browser::Background();
     namespace splash = artwork::splash;
     const QImage splashBackground = splash::Background();
     const QImage menuBackground = artwork::menu::Background();
+    const QImage helpBackground = help::Background();
     const std::vector<Picture> pictures = {
         {QStringLiteral("browser/background.png"), background, false},
         {QStringLiteral("browser/exit.png"), browser::Exit(background), false},
@@ -70,6 +73,19 @@ int main(int argc, char** argv) {
         {QStringLiteral("menu/background.png"), menuBackground, false},
         {QStringLiteral("menu/exit.png"), artwork::menu::Exit(menuBackground), false},
         {QStringLiteral("menu/minimize.png"), artwork::menu::Minimize(menuBackground), false},
+        {QStringLiteral("help/background.png"), helpBackground, false},
+        {QStringLiteral("help/minimize.png"), help::Minimize(helpBackground), false},
+        {QStringLiteral("help/back.png"), help::Back(helpBackground), false},
+        {QStringLiteral("help/terms.png"), help::TermsButton(helpBackground), false},
+        {QStringLiteral("help/about.png"), help::AboutButton(helpBackground), false},
+        {QStringLiteral("help/download.png"), help::DownloadButton(helpBackground), false},
+        {QStringLiteral("help/helpbutton.png"), help::HelpButton(helpBackground), false},
+        {QStringLiteral("help/termspage.png"), help::TermsPage(), false},
+        {QStringLiteral("help/downloadpage.png"), help::DownloadPage(), false},
+        {QStringLiteral("help/helppage.png"), help::HelpPage(), false},
+        {QStringLiteral("help/hand.png"), help::HandPointer(), true},
+        {QStringLiteral("help/stick.png"), help::StickPointer(), true},
+        {QStringLiteral("help/icon.png"), help::Icon(), true},
     };
 
     int failures = 0;
