@@ -2,6 +2,7 @@
 
 #include "browser/Form2.h"
 #include "shell/Form1.h"
+#include "shell/Form3.h"
 #include "shell/Form4.h"
 
 namespace shell {
@@ -14,7 +15,10 @@ forms::Form& ConnectWindows(forms::Runtime& runtime) {
     Form4& splash = runtime.Instance<Form4>();
     splash.startMenu = startMenu;
     runtime.Instance<Form1>().browserWindow = browserWindow;
-    runtime.Instance<browser::Form2>().startMenu = startMenu;
+    auto& browser = runtime.Instance<browser::Form2>();
+    browser.startMenu = startMenu;
+    browser.helpWindow = [rt]() -> forms::Form& { return rt->Instance<Form3>(); };
+    runtime.Instance<Form3>().browserWindow = browserWindow;
     return splash;
 }
 

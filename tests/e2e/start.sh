@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The program's start: the splash window, centred and cut to its outline, gives way to the start menu
 # after 3.6 seconds, centred however far the splash window was dragged; a menu entry opens the browser
-# window and the browser's back button returns to the start menu.
+# window, whose help button opens the help window and back button returns to the start menu.
 set -euo pipefail
 program=$1
 work=$2
@@ -32,10 +32,16 @@ for w in $(xdotool search --onlyvisible --name "Lumitra" 2>/dev/null); do
 done
 import -window root "$work/menu.png"
 
-# The computer dictionary's entry, then back.
+# The computer dictionary's entry; the help window and back; then back to the start menu.
 click_at 122 148
 wait_window 667
 import -window root "$work/browser.png"
+click_at 585 505
+wait_window 564 Help
+centred 564 || fail "the help window is not centred: $X"
+import -window root "$work/help.png"
+click_at 507 16
+wait_window 667
 click_at 59 434
 wait_window 521
-echo "start: splash, start menu centred after a drag, browser window and back"
+echo "start: splash, start menu centred after a drag, browser and help windows, and back"

@@ -32,12 +32,13 @@ start_display() {
   exit 1
 }
 
-# Waits for the program's shown window of this width; sets window, X and Y.
+# Waits for the program's shown window of this width (and title, if not the program's name); sets
+# window, X and Y.
 wait_window() {
   window=""
-  local w
+  local w title="${2:-Lumitra Abbreviation Dictionary}"
   for _ in $(seq 100); do
-    for w in $(xdotool search --onlyvisible --name "Lumitra Abbreviation Dictionary" 2>/dev/null); do
+    for w in $(xdotool search --onlyvisible --name "$title" 2>/dev/null); do
       if xdotool getwindowgeometry --shell "$w" 2>/dev/null | grep -q "WIDTH=$1\$"; then window=$w; break 2; fi
     done
     sleep 0.1
