@@ -139,6 +139,7 @@ void FormWidget::CreateWindowedControl(forms::Control& control) {
     }
     widgets_[&control] = widget;
     controlsOf_[widget] = &control;
+    ApplyBoxPointer(widget);
     widget->setGeometry(PixelBox(control));
     SyncWidget(control);
 }
@@ -157,7 +158,12 @@ void FormWidget::SyncWidget(forms::Control& control) {
     if (auto* list = qobject_cast<QListWidget*>(widget)) {
         while (list->count() < control.ListCount())
             list->addItem(FromUtf8(control.List(list->count())));
-        list->setCurrentRow(control.ListIndex());
+        // Through the view's own current index, so that focus entering the list later does not
+        // make a row current that the runtime never chose.
+        if (control.ListIndex() < 0)
+            list->clearSelection();
+        list->setCurrentIndex(control.ListIndex() >= 0 ? list->model()->index(control.ListIndex(), 0)
+                                                       : QModelIndex());
         if (control.ListIndex() >= 0)
             list->scrollToItem(list->item(control.ListIndex()));
     } else if (auto* line = qobject_cast<QLineEdit*>(widget)) {
@@ -299,11 +305,31 @@ void FormWidget::UpdatePointer() {
         cursor_ = cursor;
         setCursor(cursor);
     }
-    for (auto& [control, widget] : widgets_) {
-        if (windowPointer == 11)
-            widget->setCursor(Qt::WaitCursor);
-        else
-            widget->unsetCursor();
+    const bool busy = windowPointer == 11;
+    if (busy != busy_) {
+        busy_ = busy;
+        for (auto& [control, widget] : widgets_)
+            ApplyBoxPointer(widget);
+    }
+}
+
+void FormWidget::ApplyBoxPointer(QWidget* widget) {
+    // A busy window shows the busy pointer over its lists and boxes too; otherwise each keeps its
+    // own: the text pointer over a box's text, the arrow over a list.
+    auto* area = qobject_cast<QAbstractScrollArea*>(widget);
+    if (busy_) {
+        widget->setCursor(Qt::WaitCursor);
+        if (area)
+            area->viewport()->setCursor(Qt::WaitCursor);
+    } else if (qobject_cast<QLineEdit*>(widget)) {
+        widget->setCursor(Qt::IBeamCursor);
+    } else if (qobject_cast<QTextEdit*>(widget)) {
+        widget->unsetCursor();
+        area->viewport()->setCursor(Qt::IBeamCursor);
+    } else {
+        widget->unsetCursor();
+        if (area)
+            area->viewport()->unsetCursor();
     }
 }
 
@@ -420,7 +446,8 @@ bool FormWidget::event(QEvent* e) {
 }
 
 bool FormWidget::eventFilter(QObject* watched, QEvent* e) {
-    if (e->type() == QEvent::MouseButtonRelease && form_) {
+    if (e->type() == QEvent::MouseButtonRelease && form_ &&
+        static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton) {
         auto it = controlsOf_.find(watched);
         if (it != controlsOf_.end() && it->second->Kind() == forms::ControlKind::TextBox) {
             forms::Control* box = it->second;

@@ -50,6 +50,7 @@ private:
     QRect PixelBox(const forms::Control& control) const;
     void CreateWindowedControl(forms::Control& control);
     void Restack();
+    void ApplyBoxPointer(QWidget* widget);
     void SyncWidget(forms::Control& control);
     void PaintControl(QPainter& painter, const forms::Control& control);
     QCursor PointerOf(int pointer, std::string_view icon, int hotX, int hotY);
@@ -60,6 +61,7 @@ private:
     std::map<QObject*, forms::Control*> controlsOf_;
     std::map<std::string, QCursor> cursors_;
     QCursor cursor_;
+    bool busy_ = false;
     QPoint lastPointer_{-1, -1};
     bool syncing_ = false;
     bool movingByHand_ = false;

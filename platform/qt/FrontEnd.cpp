@@ -75,8 +75,12 @@ void FrontEnd::FormChanged(forms::Form& form, forms::FormProperty property) {
     if (!widget)
         return;
     if (property == forms::FormProperty::WindowState) {
-        if (form.WindowState() == 1)
-            widget->showMinimized();
+        // 0 normal, 1 minimised, 2 maximised; a hidden window keeps the state for when it shows.
+        const Qt::WindowStates kept = widget->windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized);
+        const Qt::WindowStates state = form.WindowState() == 1   ? kept | Qt::WindowMinimized
+                                       : form.WindowState() == 2 ? kept | Qt::WindowMaximized
+                                                                 : kept;
+        widget->setWindowState(state);
     } else {
         widget->UpdatePointer();
     }

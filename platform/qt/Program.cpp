@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QScreen>
+#include <QtGlobal>
 
 #include <cstdio>
 #include <cstdlib>
@@ -24,6 +25,21 @@ bool HasDisplay() {
     return set("DISPLAY") || set("WAYLAND_DISPLAY");
 }
 
+QtMessageHandler previousHandler = nullptr;
+
+void NoDisplayHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type == QtFatalMsg) {
+        std::fprintf(stderr, "lumitra-dictionary: no display: cannot open the display named by DISPLAY\n");
+        std::_Exit(1);
+    }
+    if (context.category && std::string_view(context.category).starts_with("qt.qpa"))
+        return; // the display plugin's own complaints: the one line above says it all
+    if (previousHandler)
+        previousHandler(type, context, message);
+    else
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
 } // namespace
 
 int RunProgram(int argc, char** argv, const std::function<forms::Form&(forms::Runtime&)>& startup) {
@@ -31,7 +47,10 @@ int RunProgram(int argc, char** argv, const std::function<forms::Form&(forms::Ru
         std::fprintf(stderr, "lumitra-dictionary: no display: set DISPLAY to run the program\n");
         return 1;
     }
+    // A display that is named but cannot be reached is no display either: Qt would abort.
+    previousHandler = qInstallMessageHandler(NoDisplayHandler);
     QApplication application(argc, argv);
+    qInstallMessageHandler(previousHandler);
     forms::Runtime runtime;
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         const float twips = static_cast<float>(1440.0 / screen->logicalDotsPerInch());
@@ -39,10 +58,8 @@ int RunProgram(int argc, char** argv, const std::function<forms::Form&(forms::Ru
     }
     FrontEnd frontEnd(runtime);
     runtime.Start(startup(runtime));
-    if (!runtime.Running()) {
-        frontEnd.ProgramEnded();
-        return runtime.ExitCode();
-    }
+    if (!runtime.Running())
+        return runtime.ExitCode(); // the front end has already heard of the end
     return application.exec();
 }
 

@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFocusEvent>
 #include <QFontInfo>
 #include <QHelpEvent>
 #include <QImage>
@@ -152,6 +153,52 @@ TEST_F(FrontEndTest, TypingInASearchBoxSelectsTheFirstMatch) {
     QTest::keyClick(search, Qt::Key_Backspace);
     EXPECT_EQ(Ctl("Text4").Text(), "");
     EXPECT_EQ(Ctl("List20").ListIndex(), 0) << "the empty text matches the first entry";
+}
+
+TEST_F(FrontEndTest, FocusEnteringAListSelectsNothing) {
+    ClickAt(CentreOf(Ctl("Image2")));
+    auto* list = Shown<QListWidget>("List20");
+    ASSERT_NE(list, nullptr);
+    ASSERT_EQ(Ctl("List20").ListIndex(), -1);
+    QFocusEvent focus(QEvent::FocusIn, Qt::TabFocusReason);
+    QApplication::sendEvent(list, &focus);
+    EXPECT_EQ(Ctl("List20").ListIndex(), -1) << "no entry was chosen";
+    EXPECT_EQ(list->currentRow(), -1);
+    EXPECT_EQ(Ctl("Text5").Text(), "");
+    QTest::keyClick(list, Qt::Key_Down);
+    EXPECT_EQ(Ctl("List20").ListIndex(), list->currentRow()) << "the list and the runtime agree";
+}
+
+TEST_F(FrontEndTest, OnlyTheLeftButtonClicksIntoABox) {
+    ClickAt(CentreOf(Ctl("Image2")));
+    auto* search = Shown<QLineEdit>("Text4");
+    ASSERT_NE(search, nullptr);
+    QTest::mouseClick(search, Qt::LeftButton);
+    QApplication::processEvents();
+    QTest::keyClicks(search, QStringLiteral("TESO"));
+    for (Qt::MouseButton button : {Qt::MiddleButton, Qt::RightButton}) {
+        QTest::mousePress(search, button);
+        QTest::mouseRelease(search, button);
+        QApplication::processEvents();
+        EXPECT_EQ(Ctl("Text4").Text(), "TESO") << "button " << button;
+    }
+}
+
+TEST_F(FrontEndTest, BoxesKeepTheirPointerUnlessTheWindowIsBusy) {
+    ClickAt(CentreOf(Ctl("Image2")));
+    auto* search = Shown<QLineEdit>("Text4");
+    auto* elaboration = Shown<QTextEdit>("Text5");
+    ASSERT_TRUE(search && elaboration);
+    Move(Background());
+    EXPECT_EQ(search->cursor().shape(), Qt::IBeamCursor);
+    EXPECT_EQ(elaboration->viewport()->cursor().shape(), Qt::IBeamCursor);
+    rt.Dispatch([&] { window->SetMousePointer(11); });
+    EXPECT_EQ(search->cursor().shape(), Qt::WaitCursor);
+    EXPECT_EQ(elaboration->viewport()->cursor().shape(), Qt::WaitCursor);
+    rt.Dispatch([&] { window->SetMousePointer(0); });
+    Move(Background());
+    EXPECT_EQ(search->cursor().shape(), Qt::IBeamCursor);
+    EXPECT_EQ(elaboration->viewport()->cursor().shape(), Qt::IBeamCursor);
 }
 
 TEST_F(FrontEndTest, HugePastesAndTextOutsideWindows1252ReachTheRuntime) {

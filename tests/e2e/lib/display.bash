@@ -19,17 +19,19 @@ screen_width=1024
 screen_height=768
 
 start_display() {
-  local display="" n
-  for n in $(seq 70 120); do
-    if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then display=":$n"; break; fi
-  done
-  [ -n "$display" ] || { echo "no free display" >&2; exit 1; }
-  Xvfb "$display" -screen 0 "${screen_width}x${screen_height}x24" -nolisten tcp >"$work/xvfb.log" 2>&1 &
+  # Xvfb picks a free display number itself and writes it on a pipe once it listens.
+  exec {displayfd}<> <(:)
+  Xvfb -displayfd "$displayfd" -screen 0 "${screen_width}x${screen_height}x24" -nolisten tcp \
+    >"$work/xvfb.log" 2>&1 &
   xvfb=$!
-  export DISPLAY=$display
-  for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && return; sleep 0.1; done
-  echo "the display did not start" >&2
-  exit 1
+  local number=""
+  read -r -t 10 number <&"$displayfd" || true
+  exec {displayfd}<&-
+  [ -n "$number" ] && kill -0 "$xvfb" 2>/dev/null || { echo "the display did not start" >&2; cat "$work/xvfb.log" >&2; exit 1; }
+  export DISPLAY=":$number"
+  # The program talks to this X server only, whatever the caller's session is.
+  export QT_QPA_PLATFORM=xcb
+  unset WAYLAND_DISPLAY
 }
 
 # Waits for the program's shown window of this width (and title, if not the program's name); sets
