@@ -5,6 +5,9 @@
 #include "browser/Form2.h"
 #include "forms/Runtime.h"
 #include "platform/core/Windows1252.h"
+#include "shell/Form1.h"
+#include "shell/Form3.h"
+#include "shell/Windows.h"
 
 #include <gtest/gtest.h>
 
@@ -58,20 +61,6 @@ constexpr std::string_view kStandardLayout[] = {"Label2", "Shape1", "Shape2"};
 constexpr std::string_view kHardwareLayout[] = {"Label4", "Label5", "Shape13", "Shape14"};
 constexpr std::string_view kNeverShown[] = {"Label1", "Label3"};
 constexpr std::string_view kMarkers[] = {"Image9", "Image10", "Image11", "Image12", "Image13"};
-
-// Stand-ins for the start menu and the help window.
-const forms::FormDesign kMenuDesign{.name = "Menu",
-                                    .controls = {{.kind = forms::ControlKind::Label, .name = "Label1"}}};
-const forms::FormDesign kHelpDesign{.name = "Help",
-                                    .controls = {{.kind = forms::ControlKind::Label, .name = "Label1"}}};
-class MenuStandIn : public forms::Form {
-public:
-    explicit MenuStandIn(forms::Runtime& rt) : Form(rt, kMenuDesign) {}
-};
-class HelpStandIn : public forms::Form {
-public:
-    explicit HelpStandIn(forms::Runtime& rt) : Form(rt, kHelpDesign) {}
-};
 
 // Pieces of typed text: mostly ASCII, so that searches find entries, and some characters that
 // the 8-bit code page has (é, €) or lacks (Bengali, CJK, an emoji).
@@ -171,8 +160,7 @@ protected:
         if (const char* s = std::getenv("LUMITRA_RANDOM_EVENTS_SEED"))
             seed = static_cast<std::uint32_t>(std::strtoul(s, nullptr, 10));
         rng.seed(seed);
-        window.startMenu = [this]() -> forms::Form& { return rt.Instance<MenuStandIn>(); };
-        window.helpWindow = [this]() -> forms::Form& { return rt.Instance<HelpStandIn>(); };
+        shell::ConnectWindows(rt); // the start menu and the help window that the buttons open
         rt.Start(window);
         Loaded();
     }
@@ -433,10 +421,11 @@ protected:
         return true;
     }
 
-    // The window left for a stand-in: check the hand-over, then come back as the stand-in would.
+    // The window left for the start menu or the help window: check the hand-over, then come back
+    // as a user would, by a menu entry or by the help window's back button.
     void ComeBack() {
-        auto& menu = rt.Instance<MenuStandIn>();
-        auto& help = rt.Instance<HelpStandIn>();
+        auto& menu = rt.Instance<shell::Form1>();
+        auto& help = rt.Instance<shell::Form3>();
         const bool toMenu = menu.State() == LoadState::Shown, toHelp = help.State() == LoadState::Shown;
         ASSERT_NE(toMenu, toHelp) << Where() << ": exactly one other window is shown";
         if (event.kind == Kind::Back) {
@@ -446,12 +435,18 @@ protected:
             EXPECT_TRUE(toHelp) << Where();
         }
         forms::Form& other = toMenu ? static_cast<forms::Form&>(menu) : help;
-        rt.Dispatch([&] {
-            other.Unload();
-            window.SetVisible(true);
-        });
+        shownMarker = {};
+        if (toMenu) {
+            const shell::MenuEntry& entry = shell::MenuEntries[static_cast<std::size_t>(
+                Pick(static_cast<int>(std::size(shell::MenuEntries))))];
+            rt.Click(menu.Ctl(entry.label));
+            shownMarker = entry.marker;
+        } else {
+            rt.Click(help.Ctl("Image8"));
+        }
         ASSERT_TRUE(rt.Running()) << Where();
         ASSERT_EQ(other.State(), LoadState::NotLoaded) << Where();
+        ASSERT_EQ(window.State(), LoadState::Shown) << Where();
         ASSERT_GT(window.LoadCount(), load) << Where();
         ++reloads;
         Loaded();
@@ -475,7 +470,10 @@ protected:
 
     void CheckLayout() {
         EXPECT_EQ(emblem->Visible(), selected < 0) << Where() << ": the emblem";
-        CheckVisible(markers, false);
+        // The marker that the start menu's entry showed stays until a dictionary is chosen.
+        for (const Control* marker : markers)
+            EXPECT_EQ(marker->Visible(), selected < 0 && marker->Name() == shownMarker)
+                << Where() << " " << marker->Name();
         CheckVisible(never, false);
         CheckVisible(both, selected >= 0);
         CheckVisible(standard, selected >= 0 && !kPanels[selected].hardwareLayout);
@@ -558,6 +556,7 @@ protected:
     int load = 0;
     std::array<PanelControls, kPanelCount> panels{};
     std::vector<Control*> both, standard, hardware, never, markers;
+    std::string_view shownMarker; // the marker the start menu showed at the last load, if any
     std::array<Rect, kPanelCount> buttons{};
     Rect exitButton;
     Control *emblem = nullptr, *caption = nullptr;
