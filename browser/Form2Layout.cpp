@@ -102,18 +102,10 @@ ControlDesign Marker(std::string_view name, float left, float top) {
 
 ControlDesign Heading(std::string_view name, std::string_view caption, float left, float top, float width,
                       float height, int tab) {
-    return {.kind = ControlKind::Label,
-            .name = name,
-            .left = left,
-            .top = top,
-            .width = width,
-            .height = height,
-            .visible = false,
-            .caption = caption,
-            .foreColor = kWhite,
-            .backStyle = 0,
-            .font = kSans12,
-            .tabIndex = tab};
+    ControlDesign heading = skin::TransparentLabel(name, caption, left, top, width, height, kSans12, kWhite);
+    heading.visible = false;
+    heading.tabIndex = tab;
+    return heading;
 }
 
 ControlDesign PanelFrame(std::string_view name, float left, float top, float width, float height,

@@ -17,18 +17,10 @@ constexpr forms::Color kLightOrange = 0x0080C0FF;
 
 ControlDesign Entry(std::string_view name, std::string_view caption, float left, float top, float width,
                     int tab) {
-    return {.kind = ControlKind::Label,
-            .name = name,
-            .left = left,
-            .top = top,
-            .width = width,
-            .height = 375,
-            .caption = caption,
-            .foreColor = kWhite,
-            .backStyle = 0,
-            .alignment = Alignment::Center,
-            .font = kSans975,
-            .tabIndex = tab};
+    ControlDesign entry = skin::TransparentLabel(name, caption, left, top, width, 375, kSans975, kWhite);
+    entry.alignment = Alignment::Center;
+    entry.tabIndex = tab;
+    return entry;
 }
 
 } // namespace

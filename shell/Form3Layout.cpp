@@ -37,18 +37,10 @@ constexpr std::string_view kStickPointer = ":/help/stick.png";
 
 ControlDesign Text(std::string_view name, std::string_view caption, float left, float top, float width,
                    float height, FontDesign font, Color color, Alignment alignment, bool visible = false) {
-    return {.kind = ControlKind::Label,
-            .name = name,
-            .left = left,
-            .top = top,
-            .width = width,
-            .height = height,
-            .visible = visible,
-            .caption = caption,
-            .foreColor = color,
-            .backStyle = 0,
-            .alignment = alignment,
-            .font = font};
+    ControlDesign text = skin::TransparentLabel(name, caption, left, top, width, height, font, color);
+    text.visible = visible;
+    text.alignment = alignment;
+    return text;
 }
 
 ControlDesign ClickHere(std::string_view name, float left, float top, float width) {

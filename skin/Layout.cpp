@@ -50,6 +50,20 @@ ControlDesign TitleBarFrame(std::string_view name, float left) {
     return HoverFrame(name, left, 120, 330, 255);
 }
 
+ControlDesign TransparentLabel(std::string_view name, std::string_view caption, float left, float top,
+                               float width, float height, forms::FontDesign font, forms::Color color) {
+    return {.kind = ControlKind::Label,
+            .name = name,
+            .left = left,
+            .top = top,
+            .width = width,
+            .height = height,
+            .caption = caption,
+            .foreColor = color,
+            .backStyle = 0,
+            .font = font};
+}
+
 ControlDesign OutlineShape(float width, float height) {
     return {.kind = ControlKind::Shape,
             .name = "shpborder",

@@ -21,6 +21,10 @@ forms::ControlDesign TitleBarButton(std::string_view name, float left, std::stri
                                     std::string_view toolTip);
 forms::ControlDesign TitleBarFrame(std::string_view name, float left);
 
+// A label that lets the window's background show around its caption.
+forms::ControlDesign TransparentLabel(std::string_view name, std::string_view caption, float left, float top,
+                                      float width, float height, forms::FontDesign font, forms::Color color);
+
 // The hidden rounded rectangle that the window's outline is cut along: element 0 of "shpborder", at
 // the window's top-left corner.
 forms::ControlDesign OutlineShape(float width, float height);
