@@ -30,19 +30,6 @@ const QRect kBackPlace(24, 424, 70, 21);
 constexpr int kButtonWidth = 62;
 constexpr int kButtonHeight = 59;
 
-void PaintTextAt(QPainter& painter, QPointF origin, const QString& text, const QFont& font, QColor colour,
-                 QColor shadow = Qt::transparent) {
-    painter.save();
-    painter.setFont(font);
-    if (shadow.alpha() > 0) {
-        painter.setPen(shadow);
-        painter.drawText(origin + QPointF(0.0, 1.0), text);
-    }
-    painter.setPen(colour);
-    painter.drawText(origin, text);
-    painter.restore();
-}
-
 void PaintTitleBar(QPainter& painter) {
     QLinearGradient bar(0.0, 0.0, 0.0, kTitleBarBottom);
     bar.setColorAt(0.0, QColor(0x96, 0x19, 0x1f));

@@ -54,19 +54,6 @@ qreal LabelBaseline(const QRectF& box, const QFont& font) {
     return box.top() + QFontMetricsF(font).ascent();
 }
 
-void PaintTextAt(QPainter& painter, QPointF origin, const QString& text, const QFont& font, QColor colour,
-                 QColor shadow = Qt::transparent) {
-    painter.save();
-    painter.setFont(font);
-    if (shadow.alpha() > 0) {
-        painter.setPen(shadow);
-        painter.drawText(origin + QPointF(0.0, 1.0), text);
-    }
-    painter.setPen(colour);
-    painter.drawText(origin, text);
-    painter.restore();
-}
-
 // Text whose advance ends at baselineEnd.x().
 void PaintTextEndingAt(QPainter& painter, QPointF baselineEnd, const QString& text, const QFont& font,
                        QColor colour, QColor shadow = Qt::transparent) {

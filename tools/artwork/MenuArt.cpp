@@ -36,17 +36,6 @@ constexpr qreal kBarWidth = 278.0;
 const QRectF kTipsBox(344.5, 85.5, 136.0, 215.0);
 constexpr qreal kTipsHeaderBottom = 114.5;
 
-void PaintTextAt(QPainter& painter, QPointF origin, const QString& text, const QFont& font, QColor colour,
-                 QColor shadow) {
-    painter.save();
-    painter.setFont(font);
-    painter.setPen(shadow);
-    painter.drawText(origin + QPointF(0.0, 1.0), text);
-    painter.setPen(colour);
-    painter.drawText(origin, text);
-    painter.restore();
-}
-
 void PaintTitleBar(QPainter& painter) {
     QLinearGradient bar(0.0, 0.0, 0.0, kTitleBarBottom);
     bar.setColorAt(0.0, QColor(0x96, 0x19, 0x1f));

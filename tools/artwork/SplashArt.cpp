@@ -31,17 +31,6 @@ constexpr qreal kFrameLine = 3.0;
 // The bar itself, inside the frame and within both places.
 const QRectF kTrough(46.0, 174.0, 220.0, 20.0);
 
-void PaintTextFrom(QPainter& painter, QPointF origin, const QString& text, const QFont& font, QColor colour,
-                   QColor shadow) {
-    painter.save();
-    painter.setFont(font);
-    painter.setPen(shadow);
-    painter.drawText(origin + QPointF(0.0, 1.0), text);
-    painter.setPen(colour);
-    painter.drawText(origin, text);
-    painter.restore();
-}
-
 void PaintHeader(QPainter& painter) {
     QLinearGradient band(0.0, 0.0, 0.0, kHeaderBottom);
     band.setColorAt(0.0, QColor(0x96, 0x19, 0x1f));
@@ -73,8 +62,8 @@ void PaintHeader(QPainter& painter) {
     PaintShadow(painter, disc, QPointF(0.0, 2.0), 2, WithAlpha(kInk, 200));
     PaintBadge(painter, badge, badgeRadius);
     const qreal textLeft = left + 2.0 * badgeRadius + gap;
-    PaintTextFrom(painter, QPointF(textLeft, 40.0), nameText, name, kGold, WithAlpha(kInk, 220));
-    PaintTextFrom(painter, QPointF(textLeft + 1.0, 59.0), restText, rest, kWhite, WithAlpha(kInk, 200));
+    PaintTextAt(painter, QPointF(textLeft, 40.0), nameText, name, kGold, WithAlpha(kInk, 220));
+    PaintTextAt(painter, QPointF(textLeft + 1.0, 59.0), restText, rest, kWhite, WithAlpha(kInk, 200));
 }
 
 // The frame as the window draws it: a rounded line of three pixels inside its box.
