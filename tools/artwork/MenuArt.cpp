@@ -1,9 +1,9 @@
 #include "MenuArt.h"
 
-#include "BrowserArt.h"
 #include "CommonArt.h"
 #include "Paint.h"
 #include "Palette.h"
+#include "WindowArt.h"
 
 #include <QFontMetricsF>
 #include <QLinearGradient>
@@ -200,11 +200,11 @@ QImage Background() {
 }
 
 QImage Exit(const QImage& background) {
-    return browser::TitleBarButton(background, kExitPlace, true);
+    return TitleBarButton(background, kExitPlace, true);
 }
 
 QImage Minimize(const QImage& background) {
-    return browser::TitleBarButton(background, kMinimizePlace, false);
+    return TitleBarButton(background, kMinimizePlace, false);
 }
 
 } // namespace artwork::menu
