@@ -1,6 +1,5 @@
 #include "BrowserArt.h"
 
-#include "CommonArt.h"
 #include "Paint.h"
 #include "Palette.h"
 #include "WindowArt.h"
@@ -19,7 +18,6 @@ namespace {
 
 constexpr int kWidth = 650;
 constexpr int kHeight = 570;
-constexpr qreal kTitleBarBottom = 32.0;
 // The rounded "Change" panel behind the dictionary buttons and the help button.
 const QRectF kChangePanel(541.5, 42.5, 85.0, 508.0);
 constexpr qreal kChangeHeaderBottom = 72.5;
@@ -30,31 +28,6 @@ const QRect kMinimizePlace(584, 8, 22, 16);
 const QRect kBackPlace(24, 424, 70, 21);
 constexpr int kButtonWidth = 62;
 constexpr int kButtonHeight = 59;
-
-void PaintTitleBar(QPainter& painter) {
-    QLinearGradient bar(0.0, 0.0, 0.0, kTitleBarBottom);
-    bar.setColorAt(0.0, QColor(0x96, 0x19, 0x1f));
-    bar.setColorAt(1.0, QColor(0x62, 0x0c, 0x11));
-    painter.fillRect(QRectF(0.0, 0.0, kWidth, kTitleBarBottom), bar);
-    QLinearGradient gloss(0.0, 0.0, 0.0, kTitleBarBottom / 2.0);
-    gloss.setColorAt(0.0, WithAlpha(kWhite, 34));
-    gloss.setColorAt(1.0, WithAlpha(kWhite, 0));
-    painter.fillRect(QRectF(0.0, 0.0, kWidth, kTitleBarBottom / 2.0), gloss);
-
-    painter.setPen(QPen(WithAlpha(kGold, 180), 1.0));
-    painter.drawLine(QPointF(0.0, kTitleBarBottom + 0.5), QPointF(kWidth, kTitleBarBottom + 0.5));
-    painter.setPen(QPen(WithAlpha(kInk, 200), 1.0));
-    painter.drawLine(QPointF(0.0, kTitleBarBottom + 1.5), QPointF(kWidth, kTitleBarBottom + 1.5));
-
-    PaintIcon(painter, QRectF(9.0, 6.0, 20.0, 20.0));
-    PaintTextAt(painter, QPointF(36.0, 21.0), QStringLiteral("Lumitra Abbreviation Dictionary V 1.0.0"),
-                MakeFont(kSans, 13, QFont::Bold), kWhite, WithAlpha(kInk, 190));
-
-    // A shallow recess that seats the minimise and exit buttons.
-    painter.setPen(QPen(WithAlpha(kGold, 60), 1.0));
-    painter.setBrush(WithAlpha(kInk, 80));
-    painter.drawRoundedRect(QRectF(578.5, 4.5, 65.0, 23.0), 6.0, 6.0);
-}
 
 void PaintChangePanel(QPainter& painter) {
     QPainterPath panel;
@@ -259,7 +232,8 @@ QImage Background() {
     glow.setColorAt(1.0, WithAlpha(kBrightRed, 0));
     painter.fillRect(image.rect(), glow);
 
-    PaintTitleBar(painter);
+    PaintTitleBar(painter, kWidth, PaintTitleIcon, QStringLiteral("Lumitra Abbreviation Dictionary V 1.0.0"),
+                  QRectF(578.5, 4.5, 65.0, 23.0));
 
     PaintTextAt(
         painter, QPointF(24.0, 57.0),

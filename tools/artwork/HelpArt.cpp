@@ -18,7 +18,6 @@ namespace {
 
 constexpr int kWidth = 530;
 constexpr int kHeight = 424;
-constexpr qreal kTitleBarBottom = 32.0;
 const QRect kMinimizePlace(464, 8, 22, 16);
 const QRect kBackPlace(496, 8, 22, 16);
 const QRect kTermsPlace(16, 360, 111, 26);
@@ -138,34 +137,6 @@ void PaintQuestionBadge(QPainter& painter, QPointF centre, qreal radius) {
     painter.restore();
 }
 
-void PaintTitleBar(QPainter& painter) {
-    QLinearGradient bar(0.0, 0.0, 0.0, kTitleBarBottom);
-    bar.setColorAt(0.0, QColor(0x96, 0x19, 0x1f));
-    bar.setColorAt(1.0, QColor(0x62, 0x0c, 0x11));
-    painter.fillRect(QRectF(0.0, 0.0, kWidth, kTitleBarBottom), bar);
-    QLinearGradient gloss(0.0, 0.0, 0.0, kTitleBarBottom / 2.0);
-    gloss.setColorAt(0.0, WithAlpha(kWhite, 34));
-    gloss.setColorAt(1.0, WithAlpha(kWhite, 0));
-    painter.fillRect(QRectF(0.0, 0.0, kWidth, kTitleBarBottom / 2.0), gloss);
-
-    painter.setPen(QPen(WithAlpha(kGold, 180), 1.0));
-    painter.drawLine(QPointF(0.0, kTitleBarBottom + 0.5), QPointF(kWidth, kTitleBarBottom + 0.5));
-    painter.setPen(QPen(WithAlpha(kInk, 200), 1.0));
-    painter.drawLine(QPointF(0.0, kTitleBarBottom + 1.5), QPointF(kWidth, kTitleBarBottom + 1.5));
-
-    QPainterPath disc;
-    disc.addEllipse(QPointF(19.0, 16.0), 10.0, 10.0);
-    PaintShadow(painter, disc, QPointF(0.0, 1.0), 1, WithAlpha(kInk, 180));
-    PaintQuestionBadge(painter, QPointF(19.0, 16.0), 10.0);
-    PaintTextAt(painter, QPointF(36.0, 21.0), QStringLiteral("Help"), MakeFont(kSans, 13, QFont::Bold),
-                kWhite, WithAlpha(kInk, 190));
-
-    // A shallow recess that seats the minimise and back buttons.
-    painter.setPen(QPen(WithAlpha(kGold, 60), 1.0));
-    painter.setBrush(WithAlpha(kInk, 80));
-    painter.drawRoundedRect(QRectF(458.5, 4.5, 65.0, 23.0), 6.0, 6.0);
-}
-
 void PaintPanel(QPainter& painter) {
     QPainterPath panel;
     panel.addRoundedRect(kPanelBox, 10.0, 10.0);
@@ -240,6 +211,14 @@ void PaintCursorOutline(QPainter& painter, const QPainterPath& shape) {
     painter.drawPath(shape);
 }
 
+// The help window's emblem in its title bar: the question badge, raised a little.
+void PaintTitleBadge(QPainter& painter) {
+    QPainterPath disc;
+    disc.addEllipse(QPointF(19.0, 16.0), 10.0, 10.0);
+    PaintShadow(painter, disc, QPointF(0.0, 1.0), 1, WithAlpha(kInk, 180));
+    PaintQuestionBadge(painter, QPointF(19.0, 16.0), 10.0);
+}
+
 } // namespace
 
 QImage Background() {
@@ -256,7 +235,7 @@ QImage Background() {
     face.setColorAt(1.0, kWineDeep);
     painter.fillRect(image.rect(), face);
 
-    PaintTitleBar(painter);
+    PaintTitleBar(painter, kWidth, PaintTitleBadge, QStringLiteral("Help"), QRectF(458.5, 4.5, 65.0, 23.0));
     PaintPanel(painter);
 
     painter.setClipping(false);

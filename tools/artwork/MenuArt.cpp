@@ -1,6 +1,5 @@
 #include "MenuArt.h"
 
-#include "CommonArt.h"
 #include "Paint.h"
 #include "Palette.h"
 #include "WindowArt.h"
@@ -19,7 +18,6 @@ namespace {
 
 constexpr int kWidth = 500;
 constexpr int kHeight = 417;
-constexpr qreal kTitleBarBottom = 32.0;
 const QRect kMinimizePlace(434, 8, 22, 16);
 const QRect kExitPlace(467, 8, 22, 16);
 
@@ -35,31 +33,6 @@ constexpr qreal kBarWidth = 278.0;
 // The "Tips Panel" box around the tips label (360, 125 to 465, 286).
 const QRectF kTipsBox(344.5, 85.5, 136.0, 215.0);
 constexpr qreal kTipsHeaderBottom = 114.5;
-
-void PaintTitleBar(QPainter& painter) {
-    QLinearGradient bar(0.0, 0.0, 0.0, kTitleBarBottom);
-    bar.setColorAt(0.0, QColor(0x96, 0x19, 0x1f));
-    bar.setColorAt(1.0, QColor(0x62, 0x0c, 0x11));
-    painter.fillRect(QRectF(0.0, 0.0, kWidth, kTitleBarBottom), bar);
-    QLinearGradient gloss(0.0, 0.0, 0.0, kTitleBarBottom / 2.0);
-    gloss.setColorAt(0.0, WithAlpha(kWhite, 34));
-    gloss.setColorAt(1.0, WithAlpha(kWhite, 0));
-    painter.fillRect(QRectF(0.0, 0.0, kWidth, kTitleBarBottom / 2.0), gloss);
-
-    painter.setPen(QPen(WithAlpha(kGold, 180), 1.0));
-    painter.drawLine(QPointF(0.0, kTitleBarBottom + 0.5), QPointF(kWidth, kTitleBarBottom + 0.5));
-    painter.setPen(QPen(WithAlpha(kInk, 200), 1.0));
-    painter.drawLine(QPointF(0.0, kTitleBarBottom + 1.5), QPointF(kWidth, kTitleBarBottom + 1.5));
-
-    PaintIcon(painter, QRectF(9.0, 6.0, 20.0, 20.0));
-    PaintTextAt(painter, QPointF(36.0, 21.0), QStringLiteral("Lumitra Abbreviation Dictionary"),
-                MakeFont(kSans, 13, QFont::Bold), kWhite, WithAlpha(kInk, 190));
-
-    // A shallow recess that seats the minimise and exit buttons.
-    painter.setPen(QPen(WithAlpha(kGold, 60), 1.0));
-    painter.setBrush(WithAlpha(kInk, 80));
-    painter.drawRoundedRect(QRectF(428.5, 4.5, 66.0, 23.0), 6.0, 6.0);
-}
 
 void PaintHeading(QPainter& painter) {
     PaintTextOnBaseline(painter, QPointF(kBarCentre, 63.0), QStringLiteral("Please Select a Dictionary"),
@@ -182,7 +155,8 @@ QImage Background() {
     glow.setColorAt(1.0, WithAlpha(kBrightRed, 0));
     painter.fillRect(image.rect(), glow);
 
-    PaintTitleBar(painter);
+    PaintTitleBar(painter, kWidth, PaintTitleIcon, QStringLiteral("Lumitra Abbreviation Dictionary"),
+                  QRectF(428.5, 4.5, 66.0, 23.0));
     PaintHeading(painter);
     PaintEntryBars(painter);
     PaintTipsBox(painter);

@@ -3,6 +3,7 @@
 #include "CommonArt.h"
 #include "Paint.h"
 #include "Palette.h"
+#include "WindowArt.h"
 
 #include <QFontMetricsF>
 #include <QLinearGradient>
@@ -32,18 +33,7 @@ constexpr qreal kFrameLine = 3.0;
 const QRectF kTrough(46.0, 174.0, 220.0, 20.0);
 
 void PaintHeader(QPainter& painter) {
-    QLinearGradient band(0.0, 0.0, 0.0, kHeaderBottom);
-    band.setColorAt(0.0, QColor(0x96, 0x19, 0x1f));
-    band.setColorAt(1.0, QColor(0x62, 0x0c, 0x11));
-    painter.fillRect(QRectF(0.0, 0.0, kWidth, kHeaderBottom), band);
-    QLinearGradient gloss(0.0, 0.0, 0.0, kHeaderBottom / 2.0);
-    gloss.setColorAt(0.0, WithAlpha(kWhite, 30));
-    gloss.setColorAt(1.0, WithAlpha(kWhite, 0));
-    painter.fillRect(QRectF(0.0, 0.0, kWidth, kHeaderBottom / 2.0), gloss);
-    painter.setPen(QPen(WithAlpha(kGold, 190), 1.0));
-    painter.drawLine(QPointF(0.0, kHeaderBottom + 0.5), QPointF(kWidth, kHeaderBottom + 0.5));
-    painter.setPen(QPen(WithAlpha(kInk, 200), 1.0));
-    painter.drawLine(QPointF(0.0, kHeaderBottom + 1.5), QPointF(kWidth, kHeaderBottom + 1.5));
+    PaintTitleBand(painter, kWidth, kHeaderBottom, 30, 190);
 
     // The emblem and the title beside it, centred together across the window.
     const qreal badgeRadius = 24.0;

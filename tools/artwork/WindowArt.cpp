@@ -1,11 +1,46 @@
 #include "WindowArt.h"
 
+#include "CommonArt.h"
 #include "Paint.h"
 #include "Palette.h"
+
+#include <QLinearGradient>
 
 #include <utility>
 
 namespace artwork {
+
+void PaintTitleBand(QPainter& painter, qreal width, qreal bottom, int glossAlpha, int lineAlpha) {
+    QLinearGradient band(0.0, 0.0, 0.0, bottom);
+    band.setColorAt(0.0, QColor(0x96, 0x19, 0x1f));
+    band.setColorAt(1.0, QColor(0x62, 0x0c, 0x11));
+    painter.fillRect(QRectF(0.0, 0.0, width, bottom), band);
+    QLinearGradient gloss(0.0, 0.0, 0.0, bottom / 2.0);
+    gloss.setColorAt(0.0, WithAlpha(kWhite, glossAlpha));
+    gloss.setColorAt(1.0, WithAlpha(kWhite, 0));
+    painter.fillRect(QRectF(0.0, 0.0, width, bottom / 2.0), gloss);
+
+    painter.setPen(QPen(WithAlpha(kGold, lineAlpha), 1.0));
+    painter.drawLine(QPointF(0.0, bottom + 0.5), QPointF(width, bottom + 0.5));
+    painter.setPen(QPen(WithAlpha(kInk, 200), 1.0));
+    painter.drawLine(QPointF(0.0, bottom + 1.5), QPointF(width, bottom + 1.5));
+}
+
+void PaintTitleBar(QPainter& painter, qreal width, const TitleEmblem& paintEmblem, const QString& title,
+                   const QRectF& buttonRecess) {
+    PaintTitleBand(painter, width, kTitleBarBottom, 34, 180);
+    paintEmblem(painter);
+    PaintTextAt(painter, QPointF(36.0, 21.0), title, MakeFont(kSans, 13, QFont::Bold), kWhite,
+                WithAlpha(kInk, 190));
+
+    painter.setPen(QPen(WithAlpha(kGold, 60), 1.0));
+    painter.setBrush(WithAlpha(kInk, 80));
+    painter.drawRoundedRect(buttonRecess, 6.0, 6.0);
+}
+
+void PaintTitleIcon(QPainter& painter) {
+    PaintIcon(painter, QRectF(9.0, 6.0, 20.0, 20.0));
+}
 
 QImage TitleBarButton(const QImage& background, const QRect& place, bool cross) {
     QImage image = background.copy(place).convertToFormat(QImage::Format_ARGB32_Premultiplied);
