@@ -214,46 +214,27 @@ void PaintGlobe(QPainter& painter, const QRectF& area) {
 } // namespace
 
 QImage Background() {
-    QImage image(kWidth, kHeight, QImage::Format_ARGB32_Premultiplied);
-    image.fill(kInk);
-    QPainter painter;
-    BeginPainting(painter, image);
-    QPainterPath outline;
-    outline.addRoundedRect(QRectF(0.0, 0.0, kWidth, kHeight), 14.0, 14.0);
-    painter.setClipPath(outline);
+    return WindowBackground(
+        kWidth, kHeight, kWidth, kTitleBarBottom, [](QPainter& painter, const QRect& area) {
+            // The work area stays calm so that the lists, boxes and their red frames read well on it.
+            PaintGlow(painter, area, QPointF(kWorkAreaCentre, 280.0), 320.0, 30);
 
-    // The work area stays calm so that the lists, boxes and their red frames read well on it.
-    QLinearGradient area(0.0, kTitleBarBottom, 0.0, kHeight);
-    area.setColorAt(0.0, kWine);
-    area.setColorAt(1.0, kWineDeep);
-    painter.fillRect(image.rect(), area);
-    QRadialGradient glow(kWorkAreaCentre, 280.0, 320.0);
-    glow.setColorAt(0.0, WithAlpha(kBrightRed, 30));
-    glow.setColorAt(1.0, WithAlpha(kBrightRed, 0));
-    painter.fillRect(image.rect(), glow);
+            PaintTitleBar(painter, kWidth, PaintTitleIcon,
+                          QStringLiteral("Lumitra Abbreviation Dictionary V 1.0.0"),
+                          QRectF(578.5, 4.5, 65.0, 23.0));
 
-    PaintTitleBar(painter, kWidth, PaintTitleIcon, QStringLiteral("Lumitra Abbreviation Dictionary V 1.0.0"),
-                  QRectF(578.5, 4.5, 65.0, 23.0));
+            PaintTextAt(
+                painter, QPointF(24.0, 57.0),
+                QStringLiteral(
+                    "Five dictionaries, 1,801 abbreviations \u2013 type the first letters to find one"),
+                MakeFont(kSerif, 13, QFont::Normal, true), kGoldLight, WithAlpha(kInk, 200));
+            PaintFadingRule(painter, 20.0, 532.0, 70.5, WithAlpha(kGold, 130));
 
-    PaintTextAt(
-        painter, QPointF(24.0, 57.0),
-        QStringLiteral("Five dictionaries, 1,801 abbreviations \u2013 type the first letters to find one"),
-        MakeFont(kSerif, 13, QFont::Normal, true), kGoldLight, WithAlpha(kInk, 200));
-    PaintFadingRule(painter, 20.0, 532.0, 70.5, WithAlpha(kGold, 130));
+            PaintChangePanel(painter);
 
-    PaintChangePanel(painter);
-
-    PaintFadingRule(painter, 20.0, 532.0, 458.5, WithAlpha(kGold, 130));
-    PaintLogo(painter);
-
-    painter.setClipping(false);
-    painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(kInk, 1.0));
-    painter.drawRoundedRect(QRectF(0.5, 0.5, kWidth - 1.0, kHeight - 1.0), 13.5, 13.5);
-    painter.setPen(QPen(WithAlpha(kGold, 70), 1.0));
-    painter.drawRoundedRect(QRectF(2.5, 2.5, kWidth - 5.0, kHeight - 5.0), 11.5, 11.5);
-    painter.end();
-    return image;
+            PaintFadingRule(painter, 20.0, 532.0, 458.5, WithAlpha(kGold, 130));
+            PaintLogo(painter);
+        });
 }
 
 QImage Exit(const QImage& background) {

@@ -185,14 +185,8 @@ QImage PageCanvas(const QString& heading) {
     QImage image(kPageWidth, kPageHeight, QImage::Format_ARGB32_Premultiplied);
     QPainter painter;
     BeginPainting(painter, image);
-    QLinearGradient fill(0.0, 0.0, 0.0, kPageHeight);
-    fill.setColorAt(0.0, kWine);
-    fill.setColorAt(1.0, kWineDeep);
-    painter.fillRect(image.rect(), fill);
-    QRadialGradient glow(kPageWidth / 2.0, 0.0, 260.0);
-    glow.setColorAt(0.0, WithAlpha(kBrightRed, 46));
-    glow.setColorAt(1.0, WithAlpha(kBrightRed, 0));
-    painter.fillRect(image.rect(), glow);
+    PaintFace(painter, image.rect(), 0.0, kPageHeight);
+    PaintGlow(painter, image.rect(), QPointF(kPageWidth / 2.0, 0.0), 260.0, 46);
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(WithAlpha(kGold, 170), 1.0));
     painter.drawRect(QRectF(0.5, 0.5, kPageWidth - 1.0, kPageHeight - 1.0));
@@ -222,30 +216,11 @@ void PaintTitleBadge(QPainter& painter) {
 } // namespace
 
 QImage Background() {
-    QImage image(kWidth, kHeight, QImage::Format_ARGB32_Premultiplied);
-    image.fill(kInk);
-    QPainter painter;
-    BeginPainting(painter, image);
-    QPainterPath outline;
-    outline.addRoundedRect(QRectF(0.0, 0.0, kWidth, kHeight), 14.0, 14.0);
-    painter.setClipPath(outline);
-
-    QLinearGradient face(0.0, kTitleBarBottom, 0.0, kHeight);
-    face.setColorAt(0.0, kWine);
-    face.setColorAt(1.0, kWineDeep);
-    painter.fillRect(image.rect(), face);
-
-    PaintTitleBar(painter, kWidth, PaintTitleBadge, QStringLiteral("Help"), QRectF(458.5, 4.5, 65.0, 23.0));
-    PaintPanel(painter);
-
-    painter.setClipping(false);
-    painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(kInk, 1.0));
-    painter.drawRoundedRect(QRectF(0.5, 0.5, kWidth - 1.0, kHeight - 1.0), 13.5, 13.5);
-    painter.setPen(QPen(WithAlpha(kGold, 70), 1.0));
-    painter.drawRoundedRect(QRectF(2.5, 2.5, kWidth - 5.0, kHeight - 5.0), 11.5, 11.5);
-    painter.end();
-    return image;
+    return WindowBackground(kWidth, kHeight, kWidth, kTitleBarBottom, [](QPainter& painter, const QRect&) {
+        PaintTitleBar(painter, kWidth, PaintTitleBadge, QStringLiteral("Help"),
+                      QRectF(458.5, 4.5, 65.0, 23.0));
+        PaintPanel(painter);
+    });
 }
 
 QImage Minimize(const QImage& background) {

@@ -6,7 +6,6 @@
 
 #include <QFontMetricsF>
 #include <QLinearGradient>
-#include <QRadialGradient>
 
 #include <algorithm>
 #include <array>
@@ -138,39 +137,18 @@ void PaintEmblem(QPainter& painter) {
 } // namespace
 
 QImage Background() {
-    QImage image(kWidth, kHeight, QImage::Format_ARGB32_Premultiplied);
-    image.fill(kInk);
-    QPainter painter;
-    BeginPainting(painter, image);
-    QPainterPath outline;
-    outline.addRoundedRect(QRectF(0.0, 0.0, kWidth, kHeight), 14.0, 14.0);
-    painter.setClipPath(outline);
+    return WindowBackground(
+        kWidth, kHeight, kWidth, kTitleBarBottom, [](QPainter& painter, const QRect& area) {
+            PaintGlow(painter, area, QPointF(kWidth / 2.0, 190.0), 260.0, 30);
 
-    QLinearGradient area(0.0, kTitleBarBottom, 0.0, kHeight);
-    area.setColorAt(0.0, kWine);
-    area.setColorAt(1.0, kWineDeep);
-    painter.fillRect(image.rect(), area);
-    QRadialGradient glow(kWidth / 2.0, 190.0, 260.0);
-    glow.setColorAt(0.0, WithAlpha(kBrightRed, 30));
-    glow.setColorAt(1.0, WithAlpha(kBrightRed, 0));
-    painter.fillRect(image.rect(), glow);
-
-    PaintTitleBar(painter, kWidth, PaintTitleIcon, QStringLiteral("Lumitra Abbreviation Dictionary"),
-                  QRectF(428.5, 4.5, 66.0, 23.0));
-    PaintHeading(painter);
-    PaintEntryBars(painter);
-    PaintTipsBox(painter);
-    PaintFadingRule(painter, 20.0, kWidth - 20.0, 318.5, WithAlpha(kGold, 130));
-    PaintEmblem(painter);
-
-    painter.setClipping(false);
-    painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(kInk, 1.0));
-    painter.drawRoundedRect(QRectF(0.5, 0.5, kWidth - 1.0, kHeight - 1.0), 13.5, 13.5);
-    painter.setPen(QPen(WithAlpha(kGold, 70), 1.0));
-    painter.drawRoundedRect(QRectF(2.5, 2.5, kWidth - 5.0, kHeight - 5.0), 11.5, 11.5);
-    painter.end();
-    return image;
+            PaintTitleBar(painter, kWidth, PaintTitleIcon, QStringLiteral("Lumitra Abbreviation Dictionary"),
+                          QRectF(428.5, 4.5, 66.0, 23.0));
+            PaintHeading(painter);
+            PaintEntryBars(painter);
+            PaintTipsBox(painter);
+            PaintFadingRule(painter, 20.0, kWidth - 20.0, 318.5, WithAlpha(kGold, 130));
+            PaintEmblem(painter);
+        });
 }
 
 QImage Exit(const QImage& background) {

@@ -7,7 +7,6 @@
 
 #include <QFontMetricsF>
 #include <QLinearGradient>
-#include <QRadialGradient>
 
 #include <cmath>
 
@@ -123,50 +122,31 @@ QImage ProgressPicture(const QImage& background, const QRect& place, qreal fract
 } // namespace
 
 QImage Background() {
-    QImage image(kWidth, kHeight, QImage::Format_ARGB32_Premultiplied);
-    image.fill(kInk);
-    QPainter painter;
-    BeginPainting(painter, image);
-    QPainterPath outline;
-    outline.addRoundedRect(QRectF(0.0, 0.0, kSeenWidth, kHeight), 14.0, 14.0);
-    painter.setClipPath(outline);
+    return WindowBackground(
+        kWidth, kHeight, kSeenWidth, kHeaderBottom, [](QPainter& painter, const QRect& area) {
+            PaintGlow(painter, area, QPointF(kCentre, 150.0), 170.0, 34);
 
-    QLinearGradient panel(0.0, kHeaderBottom, 0.0, kHeight);
-    panel.setColorAt(0.0, kWine);
-    panel.setColorAt(1.0, kWineDeep);
-    painter.fillRect(image.rect(), panel);
-    QRadialGradient glow(kCentre, 150.0, 170.0);
-    glow.setColorAt(0.0, WithAlpha(kBrightRed, 34));
-    glow.setColorAt(1.0, WithAlpha(kBrightRed, 0));
-    painter.fillRect(image.rect(), glow);
+            PaintHeader(painter);
 
-    PaintHeader(painter);
+            PaintTextOnBaseline(painter, QPointF(kCentre, 105.0), QStringLiteral("International Edition"),
+                                MakeFont(kSerif, 16, QFont::Bold, true), kGold, WithAlpha(kInk, 220));
+            PaintTextOnBaseline(painter, QPointF(kCentre, 124.0), QStringLiteral("Version 1.0.0"),
+                                MakeFont(kSans, 12), WithAlpha(kWhite, 225), WithAlpha(kInk, 200));
+            PaintFadingRule(painter, 40.0, 270.0, 135.5, WithAlpha(kGold, 120));
+            PaintTextOnBaseline(painter, QPointF(kCentre, 157.0),
+                                QStringLiteral("Please wait while loading\u2026"),
+                                MakeFont(kSans, 12, QFont::Bold), kCream, WithAlpha(kInk, 200));
 
-    PaintTextOnBaseline(painter, QPointF(kCentre, 105.0), QStringLiteral("International Edition"),
-                        MakeFont(kSerif, 16, QFont::Bold, true), kGold, WithAlpha(kInk, 220));
-    PaintTextOnBaseline(painter, QPointF(kCentre, 124.0), QStringLiteral("Version 1.0.0"),
-                        MakeFont(kSans, 12), WithAlpha(kWhite, 225), WithAlpha(kInk, 200));
-    PaintFadingRule(painter, 40.0, 270.0, 135.5, WithAlpha(kGold, 120));
-    PaintTextOnBaseline(painter, QPointF(kCentre, 157.0), QStringLiteral("Please wait while loading\u2026"),
-                        MakeFont(kSans, 12, QFont::Bold), kCream, WithAlpha(kInk, 200));
+            // The band from 168 to 201 stays empty: the progress bar and its frame lie there.
 
-    // The band from 168 to 201 stays empty: the progress bar and its frame lie there.
-
-    PaintTextOnBaseline(painter, QPointF(kCentre, 227.0),
-                        QStringLiteral("Every abbreviation, spelled out in full"),
-                        MakeFont(kSerif, 12, QFont::Normal, true), kGoldLight, WithAlpha(kInk, 200));
-    PaintFadingRule(painter, 60.0, 250.0, 235.5, WithAlpha(kGold, 90));
-    PaintTextOnBaseline(painter, QPointF(kCentre, 251.0), QStringLiteral("Developed by Lumitra Software"),
-                        MakeFont(kSans, 11), WithAlpha(kWhite, 200), WithAlpha(kInk, 200));
-
-    painter.setClipping(false);
-    painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(kInk, 1.0));
-    painter.drawRoundedRect(QRectF(0.5, 0.5, kSeenWidth - 1.0, kHeight - 1.0), 13.5, 13.5);
-    painter.setPen(QPen(WithAlpha(kGold, 70), 1.0));
-    painter.drawRoundedRect(QRectF(2.5, 2.5, kSeenWidth - 5.0, kHeight - 5.0), 11.5, 11.5);
-    painter.end();
-    return image;
+            PaintTextOnBaseline(painter, QPointF(kCentre, 227.0),
+                                QStringLiteral("Every abbreviation, spelled out in full"),
+                                MakeFont(kSerif, 12, QFont::Normal, true), kGoldLight, WithAlpha(kInk, 200));
+            PaintFadingRule(painter, 60.0, 250.0, 235.5, WithAlpha(kGold, 90));
+            PaintTextOnBaseline(painter, QPointF(kCentre, 251.0),
+                                QStringLiteral("Developed by Lumitra Software"), MakeFont(kSans, 11),
+                                WithAlpha(kWhite, 200), WithAlpha(kInk, 200));
+        });
 }
 
 QImage ProgressShort(const QImage& background) {

@@ -5,10 +5,48 @@
 #include "Palette.h"
 
 #include <QLinearGradient>
+#include <QPainterPath>
+#include <QRadialGradient>
 
 #include <utility>
 
 namespace artwork {
+
+QImage WindowBackground(int width, int height, qreal seenWidth, qreal faceTop, const WindowContent& paint) {
+    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+    image.fill(kInk);
+    QPainter painter;
+    BeginPainting(painter, image);
+    QPainterPath outline;
+    outline.addRoundedRect(QRectF(0.0, 0.0, seenWidth, height), 14.0, 14.0);
+    painter.setClipPath(outline);
+
+    PaintFace(painter, image.rect(), faceTop, height);
+    paint(painter, image.rect());
+
+    painter.setClipping(false);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(kInk, 1.0));
+    painter.drawRoundedRect(QRectF(0.5, 0.5, seenWidth - 1.0, height - 1.0), 13.5, 13.5);
+    painter.setPen(QPen(WithAlpha(kGold, 70), 1.0));
+    painter.drawRoundedRect(QRectF(2.5, 2.5, seenWidth - 5.0, height - 5.0), 11.5, 11.5);
+    painter.end();
+    return image;
+}
+
+void PaintFace(QPainter& painter, const QRect& area, qreal top, qreal bottom) {
+    QLinearGradient face(0.0, top, 0.0, bottom);
+    face.setColorAt(0.0, kWine);
+    face.setColorAt(1.0, kWineDeep);
+    painter.fillRect(area, face);
+}
+
+void PaintGlow(QPainter& painter, const QRect& area, QPointF centre, qreal radius, int alpha) {
+    QRadialGradient glow(centre.x(), centre.y(), radius);
+    glow.setColorAt(0.0, WithAlpha(kBrightRed, alpha));
+    glow.setColorAt(1.0, WithAlpha(kBrightRed, 0));
+    painter.fillRect(area, glow);
+}
 
 void PaintTitleBand(QPainter& painter, qreal width, qreal bottom, int glossAlpha, int lineAlpha) {
     QLinearGradient band(0.0, 0.0, 0.0, bottom);

@@ -10,6 +10,18 @@
 // The parts the windows' pictures have in common.
 namespace artwork {
 
+// A window's background, width x height: ink outside the rounded outline the window is cut to (along
+// its left seenWidth columns), inside it the face from faceTop down, then what paint draws over area
+// (the whole picture), clipped to the outline, and last the dark and the gold rim along the outline.
+using WindowContent = std::function<void(QPainter& painter, const QRect& area)>;
+QImage WindowBackground(int width, int height, qreal seenWidth, qreal faceTop, const WindowContent& paint);
+
+// The reds of a window's face over area: wine at top, shading to deep wine at bottom.
+void PaintFace(QPainter& painter, const QRect& area, qreal top, qreal bottom);
+
+// A soft red glow over area, brightest (of alpha) at centre and gone at radius.
+void PaintGlow(QPainter& painter, const QRect& area, QPointF centre, qreal radius, int alpha);
+
 // The title bar of the browser, the start menu and the help window ends here.
 inline constexpr qreal kTitleBarBottom = 32.0;
 
