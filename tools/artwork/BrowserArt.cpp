@@ -30,62 +30,11 @@ constexpr int kButtonWidth = 62;
 constexpr int kButtonHeight = 59;
 
 void PaintChangePanel(QPainter& painter) {
-    QPainterPath panel;
-    panel.addRoundedRect(kChangePanel, 10.0, 10.0);
-    PaintShadow(painter, panel, QPointF(0.0, 2.0), 3, WithAlpha(kInk, 170));
-    painter.fillPath(panel, kPanel);
-
-    painter.save();
-    painter.setClipPath(panel);
-    const QRectF header(kChangePanel.left(), kChangePanel.top(), kChangePanel.width(),
-                        kChangeHeaderBottom - kChangePanel.top());
-    QLinearGradient headerFill(header.topLeft(), header.bottomLeft());
-    headerFill.setColorAt(0.0, kRed);
-    headerFill.setColorAt(1.0, kWineLight);
-    painter.fillRect(header, headerFill);
-    painter.restore();
-
-    painter.setPen(QPen(WithAlpha(kGold, 200), 1.0));
-    painter.drawLine(QPointF(kChangePanel.left(), kChangeHeaderBottom),
-                     QPointF(kChangePanel.right(), kChangeHeaderBottom));
-    PaintTextOnBaseline(painter, QPointF(kChangePanel.center().x(), 62.0), QStringLiteral("Change"),
-                        MakeFont(kSans, 14, QFont::Bold), kWhite, WithAlpha(kInk, 200));
-
-    painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(WithAlpha(kGold, 210), 1.0));
-    painter.drawPath(panel);
-    painter.setPen(QPen(WithAlpha(kGold, 45), 1.0));
-    painter.drawRoundedRect(kChangePanel.adjusted(2.0, 2.0, -2.0, -2.0), 8.0, 8.0);
+    PaintHeadedPanel(painter, kChangePanel, kChangeHeaderBottom, QStringLiteral("Change"), 62.0);
 
     // Sets the help button apart from the five dictionaries.
     PaintFadingRule(painter, kChangePanel.left() + 6.0, kChangePanel.right() - 6.0, 467.5,
                     WithAlpha(kGold, 170));
-}
-
-void PaintLogo(QPainter& painter) {
-    const QFont name = MakeFont(kSerif, 20, QFont::Bold);
-    const QFont slogan = MakeFont(kSans, 12, QFont::Normal, true);
-    const QString nameText = QStringLiteral("Lumitra Software");
-    const QString sloganText = QStringLiteral("Every abbreviation, spelled out in full");
-    const qreal badgeRadius = 23.0;
-    const qreal gap = 12.0;
-    const qreal textWidth = std::max(QFontMetricsF(name).horizontalAdvance(nameText),
-                                     QFontMetricsF(slogan).horizontalAdvance(sloganText));
-    const qreal left = std::round(kWorkAreaCentre - (2.0 * badgeRadius + gap + textWidth) / 2.0);
-    const qreal middle = 510.0;
-    PaintShadow(
-        painter,
-        [&] {
-            QPainterPath disc;
-            disc.addEllipse(QPointF(left + badgeRadius, middle), badgeRadius, badgeRadius);
-            return disc;
-        }(),
-        QPointF(0.0, 2.0), 2, WithAlpha(kInk, 200));
-    PaintBadge(painter, QPointF(left + badgeRadius, middle), badgeRadius);
-    const qreal textLeft = left + 2.0 * badgeRadius + gap;
-    PaintTextAt(painter, QPointF(textLeft, middle - 2.0), nameText, name, kGold, WithAlpha(kInk, 220));
-    PaintTextAt(painter, QPointF(textLeft + 1.0, middle + 16.0), sloganText, slogan, WithAlpha(kWhite, 225),
-                WithAlpha(kInk, 200));
 }
 
 // The two lines under a dictionary button's book, set in one size for all five buttons.
@@ -233,7 +182,7 @@ QImage Background() {
             PaintChangePanel(painter);
 
             PaintFadingRule(painter, 20.0, 532.0, 458.5, WithAlpha(kGold, 130));
-            PaintLogo(painter);
+            PaintSignature(painter, kWorkAreaCentre, 510.0);
         });
 }
 

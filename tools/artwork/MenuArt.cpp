@@ -4,10 +4,8 @@
 #include "Palette.h"
 #include "WindowArt.h"
 
-#include <QFontMetricsF>
 #include <QLinearGradient>
 
-#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -84,56 +82,6 @@ void PaintEntryBars(QPainter& painter) {
     }
 }
 
-void PaintTipsBox(QPainter& painter) {
-    QPainterPath box;
-    box.addRoundedRect(kTipsBox, 10.0, 10.0);
-    PaintShadow(painter, box, QPointF(0.0, 2.0), 3, WithAlpha(kInk, 170));
-    painter.fillPath(box, kPanel);
-
-    painter.save();
-    painter.setClipPath(box);
-    const QRectF header(kTipsBox.left(), kTipsBox.top(), kTipsBox.width(),
-                        kTipsHeaderBottom - kTipsBox.top());
-    QLinearGradient headerFill(header.topLeft(), header.bottomLeft());
-    headerFill.setColorAt(0.0, kRed);
-    headerFill.setColorAt(1.0, kWineLight);
-    painter.fillRect(header, headerFill);
-    painter.restore();
-
-    painter.setPen(QPen(WithAlpha(kGold, 200), 1.0));
-    painter.drawLine(QPointF(kTipsBox.left(), kTipsHeaderBottom),
-                     QPointF(kTipsBox.right(), kTipsHeaderBottom));
-    PaintTextOnBaseline(painter, QPointF(kTipsBox.center().x(), 105.0), QStringLiteral("Tips Panel"),
-                        MakeFont(kSans, 14, QFont::Bold), kWhite, WithAlpha(kInk, 200));
-
-    painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(WithAlpha(kGold, 210), 1.0));
-    painter.drawPath(box);
-    painter.setPen(QPen(WithAlpha(kGold, 45), 1.0));
-    painter.drawRoundedRect(kTipsBox.adjusted(2.0, 2.0, -2.0, -2.0), 8.0, 8.0);
-}
-
-void PaintEmblem(QPainter& painter) {
-    const QFont name = MakeFont(kSerif, 20, QFont::Bold);
-    const QFont slogan = MakeFont(kSans, 12, QFont::Normal, true);
-    const QString nameText = QStringLiteral("Lumitra Software");
-    const QString sloganText = QStringLiteral("Every abbreviation, spelled out in full");
-    const qreal badgeRadius = 23.0;
-    const qreal gap = 12.0;
-    const qreal textWidth = std::max(QFontMetricsF(name).horizontalAdvance(nameText),
-                                     QFontMetricsF(slogan).horizontalAdvance(sloganText));
-    const qreal left = std::round(kWidth / 2.0 - (2.0 * badgeRadius + gap + textWidth) / 2.0);
-    const qreal middle = 365.0;
-    QPainterPath disc;
-    disc.addEllipse(QPointF(left + badgeRadius, middle), badgeRadius, badgeRadius);
-    PaintShadow(painter, disc, QPointF(0.0, 2.0), 2, WithAlpha(kInk, 200));
-    PaintBadge(painter, QPointF(left + badgeRadius, middle), badgeRadius);
-    const qreal textLeft = left + 2.0 * badgeRadius + gap;
-    PaintTextAt(painter, QPointF(textLeft, middle - 2.0), nameText, name, kGold, WithAlpha(kInk, 220));
-    PaintTextAt(painter, QPointF(textLeft + 1.0, middle + 16.0), sloganText, slogan, WithAlpha(kWhite, 225),
-                WithAlpha(kInk, 200));
-}
-
 } // namespace
 
 QImage Background() {
@@ -145,9 +93,9 @@ QImage Background() {
                           QRectF(428.5, 4.5, 66.0, 23.0));
             PaintHeading(painter);
             PaintEntryBars(painter);
-            PaintTipsBox(painter);
+            PaintHeadedPanel(painter, kTipsBox, kTipsHeaderBottom, QStringLiteral("Tips Panel"), 105.0);
             PaintFadingRule(painter, 20.0, kWidth - 20.0, 318.5, WithAlpha(kGold, 130));
-            PaintEmblem(painter);
+            PaintSignature(painter, kWidth / 2.0, 365.0);
         });
 }
 

@@ -4,10 +4,13 @@
 #include "Paint.h"
 #include "Palette.h"
 
+#include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainterPath>
 #include <QRadialGradient>
 
+#include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace artwork {
@@ -78,6 +81,54 @@ void PaintTitleBar(QPainter& painter, qreal width, const TitleEmblem& paintEmble
 
 void PaintTitleIcon(QPainter& painter) {
     PaintIcon(painter, QRectF(9.0, 6.0, 20.0, 20.0));
+}
+
+void PaintHeadedPanel(QPainter& painter, const QRectF& box, qreal headerBottom, const QString& title,
+                      qreal titleBaseline) {
+    QPainterPath panel;
+    panel.addRoundedRect(box, 10.0, 10.0);
+    PaintShadow(painter, panel, QPointF(0.0, 2.0), 3, WithAlpha(kInk, 170));
+    painter.fillPath(panel, kPanel);
+
+    painter.save();
+    painter.setClipPath(panel);
+    const QRectF header(box.left(), box.top(), box.width(), headerBottom - box.top());
+    QLinearGradient headerFill(header.topLeft(), header.bottomLeft());
+    headerFill.setColorAt(0.0, kRed);
+    headerFill.setColorAt(1.0, kWineLight);
+    painter.fillRect(header, headerFill);
+    painter.restore();
+
+    painter.setPen(QPen(WithAlpha(kGold, 200), 1.0));
+    painter.drawLine(QPointF(box.left(), headerBottom), QPointF(box.right(), headerBottom));
+    PaintTextOnBaseline(painter, QPointF(box.center().x(), titleBaseline), title,
+                        MakeFont(kSans, 14, QFont::Bold), kWhite, WithAlpha(kInk, 200));
+
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(WithAlpha(kGold, 210), 1.0));
+    painter.drawPath(panel);
+    painter.setPen(QPen(WithAlpha(kGold, 45), 1.0));
+    painter.drawRoundedRect(box.adjusted(2.0, 2.0, -2.0, -2.0), 8.0, 8.0);
+}
+
+void PaintSignature(QPainter& painter, qreal centreX, qreal middle) {
+    const QFont name = MakeFont(kSerif, 20, QFont::Bold);
+    const QFont slogan = MakeFont(kSans, 12, QFont::Normal, true);
+    const QString nameText = QStringLiteral("Lumitra Software");
+    const QString sloganText = QStringLiteral("Every abbreviation, spelled out in full");
+    const qreal badgeRadius = 23.0;
+    const qreal gap = 12.0;
+    const qreal textWidth = std::max(QFontMetricsF(name).horizontalAdvance(nameText),
+                                     QFontMetricsF(slogan).horizontalAdvance(sloganText));
+    const qreal left = std::round(centreX - (2.0 * badgeRadius + gap + textWidth) / 2.0);
+    QPainterPath disc;
+    disc.addEllipse(QPointF(left + badgeRadius, middle), badgeRadius, badgeRadius);
+    PaintShadow(painter, disc, QPointF(0.0, 2.0), 2, WithAlpha(kInk, 200));
+    PaintBadge(painter, QPointF(left + badgeRadius, middle), badgeRadius);
+    const qreal textLeft = left + 2.0 * badgeRadius + gap;
+    PaintTextAt(painter, QPointF(textLeft, middle - 2.0), nameText, name, kGold, WithAlpha(kInk, 220));
+    PaintTextAt(painter, QPointF(textLeft + 1.0, middle + 16.0), sloganText, slogan, WithAlpha(kWhite, 225),
+                WithAlpha(kInk, 200));
 }
 
 QImage TitleBarButton(const QImage& background, const QRect& place, bool cross) {

@@ -38,6 +38,15 @@ void PaintTitleBar(QPainter& painter, qreal width, const TitleEmblem& paintEmble
 // The emblem of the browser's and the start menu's title bars: the program's icon.
 void PaintTitleIcon(QPainter& painter);
 
+// A sunken panel in box with a red header band down to headerBottom, lettered title on the baseline
+// at titleBaseline, framed in gold: the browser's "Change" panel and the start menu's tips box.
+void PaintHeadedPanel(QPainter& painter, const QRectF& box, qreal headerBottom, const QString& title,
+                      qreal titleBaseline);
+
+// The maker's signature: the round logo and beside it the name over the slogan, centred together on
+// centreX, the logo's centre at height middle.
+void PaintSignature(QPainter& painter, qreal centreX, qreal middle);
+
 // A title-bar button at place over a window's background: a white cross (exit, back) or a white bar
 // (minimise) on a raised dark red tile. Every window's title-bar buttons are drawn by it.
 QImage TitleBarButton(const QImage& background, const QRect& place, bool cross);
