@@ -1,6 +1,8 @@
 // The browser window as designed: every control, front to back, in twips.
 #include "browser/Form2.h"
 
+#include "skin/Layout.h"
+
 namespace browser {
 namespace {
 
@@ -86,33 +88,6 @@ ControlDesign AbbreviationBox(std::string_view name, float left, float top, int 
             .tabIndex = tab};
 }
 
-ControlDesign Button(std::string_view name, float left, float top, float width, float height,
-                     std::string_view picture, std::string_view toolTip) {
-    return {.kind = ControlKind::Image,
-            .name = name,
-            .left = left,
-            .top = top,
-            .width = width,
-            .height = height,
-            .stretch = true,
-            .appearance = 0,
-            .picture = picture,
-            .toolTip = toolTip};
-}
-
-ControlDesign HoverFrame(std::string_view name, float left, float top, float width, float height,
-                         int lineWidth) {
-    return {.kind = ControlKind::Shape,
-            .name = name,
-            .left = left,
-            .top = top,
-            .width = width,
-            .height = height,
-            .borderColor = 192,
-            .borderWidth = lineWidth,
-            .shape = 4};
-}
-
 ControlDesign Marker(std::string_view name, float left, float top) {
     return {.kind = ControlKind::Image,
             .name = name,
@@ -127,18 +102,10 @@ ControlDesign Marker(std::string_view name, float left, float top) {
 
 ControlDesign Heading(std::string_view name, std::string_view caption, float left, float top, float width,
                       float height, int tab) {
-    return {.kind = ControlKind::Label,
-            .name = name,
-            .left = left,
-            .top = top,
-            .width = width,
-            .height = height,
-            .visible = false,
-            .caption = caption,
-            .foreColor = kWhite,
-            .backStyle = 0,
-            .font = kSans12,
-            .tabIndex = tab};
+    ControlDesign heading = skin::TransparentLabel(name, caption, left, top, width, height, kSans12, kWhite);
+    heading.visible = false;
+    heading.tabIndex = tab;
+    return heading;
 }
 
 ControlDesign PanelFrame(std::string_view name, float left, float top, float width, float height,
@@ -210,8 +177,8 @@ const forms::FormDesign& Form2Design() {
                  .height = 4350,
                  .appearance = 0,
                  .picture = ":/browser/emblem.png"},
-                HoverFrame("Shape15", 345, 6360, 1080, 330, 2),
-                Button("Image14", 360, 6360, 1050, 315, ":/browser/back.png", "Back"),
+                skin::HoverFrame("Shape15", 345, 6360, 1080, 330, 2),
+                skin::ButtonImage("Image14", 360, 6360, 1050, 315, ":/browser/back.png", "Back"),
                 Marker("Image13", 5880, 6000),
                 Marker("Image12", 5810, 4920),
                 Marker("Image11", 5880, 3600),
@@ -231,27 +198,27 @@ const forms::FormDesign& Form2Design() {
                 Heading("Label5", "Selected Abbreviation is :", 3360, 4920, 3255, 270, 14),
                 PanelFrame("Shape13", 3340, 2265, 4495, 2590, 2),
                 Heading("Label4", "Elaboration", 3360, 1920, 3255, 270, 12),
-                HoverFrame("Shape12", 8280, 7110, 975, 930, 3),
-                Button("Image8", 8310, 7130, 930, 885, ":/browser/help.png", "Help"),
-                HoverFrame("Shape11", 8280, 5990, 975, 930, 3),
-                Button("Image7", 8310, 6000, 930, 885, ":/browser/international.png",
-                       "Abbreviation of International Dictionary"),
-                HoverFrame("Shape10", 8280, 4790, 975, 930, 3),
-                Button("Image6", 8310, 4800, 930, 885, ":/browser/bangladesh.png",
-                       "Abbreviation of Bangladesh Dictionary"),
-                HoverFrame("Shape9", 8260, 3575, 975, 930, 3),
-                Button("Image5", 8290, 3600, 930, 885, ":/browser/hardware.png",
-                       "Complete Hardware Dictionary"),
-                HoverFrame("Shape8", 8260, 2370, 975, 930, 3),
-                Button("Image4", 8280, 2400, 930, 885, ":/browser/computer.png",
-                       "Computer Abbreviation Dictionary"),
-                HoverFrame("Shape7", 8280, 1170, 975, 935, 3),
-                Button("Image2", 8310, 1200, 930, 885, ":/browser/oxford.png",
-                       "Oxford Abbreviation Dictionary"),
-                HoverFrame("Shape6", 8760, 120, 330, 255, 2),
-                Button("Image3", 8760, 120, 330, 240, ":/browser/minimize.png", "Minimized"),
-                HoverFrame("Shape5", 9240, 120, 330, 255, 2),
-                Button("Image1", 9240, 120, 330, 240, ":/browser/exit.png", "Exit Appllication"),
+                skin::HoverFrame("Shape12", 8280, 7110, 975, 930, 3),
+                skin::ButtonImage("Image8", 8310, 7130, 930, 885, ":/browser/help.png", "Help"),
+                skin::HoverFrame("Shape11", 8280, 5990, 975, 930, 3),
+                skin::ButtonImage("Image7", 8310, 6000, 930, 885, ":/browser/international.png",
+                                  "Abbreviation of International Dictionary"),
+                skin::HoverFrame("Shape10", 8280, 4790, 975, 930, 3),
+                skin::ButtonImage("Image6", 8310, 4800, 930, 885, ":/browser/bangladesh.png",
+                                  "Abbreviation of Bangladesh Dictionary"),
+                skin::HoverFrame("Shape9", 8260, 3575, 975, 930, 3),
+                skin::ButtonImage("Image5", 8290, 3600, 930, 885, ":/browser/hardware.png",
+                                  "Complete Hardware Dictionary"),
+                skin::HoverFrame("Shape8", 8260, 2370, 975, 930, 3),
+                skin::ButtonImage("Image4", 8280, 2400, 930, 885, ":/browser/computer.png",
+                                  "Computer Abbreviation Dictionary"),
+                skin::HoverFrame("Shape7", 8280, 1170, 975, 935, 3),
+                skin::ButtonImage("Image2", 8310, 1200, 930, 885, ":/browser/oxford.png",
+                                  "Oxford Abbreviation Dictionary"),
+                skin::TitleBarFrame("Shape6", 8760),
+                skin::TitleBarButton("Image3", 8760, ":/browser/minimize.png", "Minimized"),
+                skin::TitleBarFrame("Shape5", 9240),
+                skin::TitleBarButton("Image1", 9240, ":/browser/exit.png", "Exit Appllication"),
                 Heading("Label3", "Selected Abbreviation is :", 4440, 2880, 3255, 270, 6),
                 Heading("Label2", "Elaboration", 4440, 1755, 3255, 265, 5),
                 Heading("Label1", "Abbreviation", 360, 1820, 2175, 375, 4),
@@ -259,13 +226,7 @@ const forms::FormDesign& Form2Design() {
                 PanelFrame("Shape3", 340, 2270, 2205, 3385, 2),
                 PanelFrame("Shape2", 4420, 3270, 3520, 475, 2),
                 PanelFrame("Shape1", 4410, 2160, 3540, 680, 1),
-                {.kind = ControlKind::Shape,
-                 .name = "shpborder",
-                 .index = 0,
-                 .width = 9770,
-                 .height = 8570,
-                 .visible = false,
-                 .shape = 4},
+                skin::OutlineShape(9770, 8570),
             },
     };
     return design;

@@ -1,6 +1,8 @@
 // The start menu as designed: every control, front to back, in twips.
 #include "shell/Form1.h"
 
+#include "skin/Layout.h"
+
 namespace shell {
 namespace {
 
@@ -13,46 +15,12 @@ constexpr FontDesign kSans975{.name = "MS Sans Serif", .size = 9.75};
 constexpr forms::Color kWhite = 0xFFFFFF;
 constexpr forms::Color kLightOrange = 0x0080C0FF;
 
-ControlDesign TitleBarButton(std::string_view name, float left, std::string_view picture,
-                             std::string_view toolTip) {
-    return {.kind = ControlKind::Image,
-            .name = name,
-            .left = left,
-            .top = 120,
-            .width = 330,
-            .height = 240,
-            .stretch = true,
-            .appearance = 0,
-            .picture = picture,
-            .toolTip = toolTip};
-}
-
-ControlDesign HoverFrame(std::string_view name, float left) {
-    return {.kind = ControlKind::Shape,
-            .name = name,
-            .left = left,
-            .top = 120,
-            .width = 330,
-            .height = 255,
-            .borderColor = 192,
-            .borderWidth = 2,
-            .shape = 4};
-}
-
 ControlDesign Entry(std::string_view name, std::string_view caption, float left, float top, float width,
                     int tab) {
-    return {.kind = ControlKind::Label,
-            .name = name,
-            .left = left,
-            .top = top,
-            .width = width,
-            .height = 375,
-            .caption = caption,
-            .foreColor = kWhite,
-            .backStyle = 0,
-            .alignment = Alignment::Center,
-            .font = kSans975,
-            .tabIndex = tab};
+    ControlDesign entry = skin::TransparentLabel(name, caption, left, top, width, 375, kSans975, kWhite);
+    entry.alignment = Alignment::Center;
+    entry.tabIndex = tab;
+    return entry;
 }
 
 } // namespace
@@ -67,10 +35,10 @@ const forms::FormDesign& Form1Design() {
         .icon = ":/common/icon.png",
         .controls =
             {
-                HoverFrame("Shape2", 6510),
-                TitleBarButton("Image3", 6510, ":/menu/minimize.png", "Minimized"),
-                HoverFrame("Shape1", 7000),
-                TitleBarButton("Image1", 7010, ":/menu/exit.png", "Exit Appllication"),
+                skin::TitleBarFrame("Shape2", 6510),
+                skin::TitleBarButton("Image3", 6510, ":/menu/minimize.png", "Minimized"),
+                skin::TitleBarFrame("Shape1", 7000),
+                skin::TitleBarButton("Image1", 7010, ":/menu/exit.png", "Exit Appllication"),
                 {.kind = ControlKind::Label,
                  .name = "Label6",
                  .left = 5400,
@@ -89,13 +57,7 @@ const forms::FormDesign& Form1Design() {
                 Entry("Label3", "Abbreviation of Bangladesh", 1005, 3490, 3495, 2),
                 Entry("Label2", "Abbreviation of International", 960, 4170, 3495, 1),
                 Entry("Label1", "Oxford Abbreviation Dictionary", 960, 1370, 3495, 0),
-                {.kind = ControlKind::Shape,
-                 .name = "shpborder",
-                 .index = 0,
-                 .width = 7520,
-                 .height = 6270,
-                 .visible = false,
-                 .shape = 4},
+                skin::OutlineShape(7520, 6270),
             },
     };
     return design;

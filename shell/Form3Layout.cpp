@@ -1,6 +1,8 @@
 // The help window as designed: every control, front to back, in twips.
 #include "shell/Form3.h"
 
+#include "skin/Layout.h"
+
 namespace shell {
 namespace {
 
@@ -35,18 +37,10 @@ constexpr std::string_view kStickPointer = ":/help/stick.png";
 
 ControlDesign Text(std::string_view name, std::string_view caption, float left, float top, float width,
                    float height, FontDesign font, Color color, Alignment alignment, bool visible = false) {
-    return {.kind = ControlKind::Label,
-            .name = name,
-            .left = left,
-            .top = top,
-            .width = width,
-            .height = height,
-            .visible = visible,
-            .caption = caption,
-            .foreColor = color,
-            .backStyle = 0,
-            .alignment = alignment,
-            .font = font};
+    ControlDesign text = skin::TransparentLabel(name, caption, left, top, width, height, font, color);
+    text.visible = visible;
+    text.alignment = alignment;
+    return text;
 }
 
 ControlDesign ClickHere(std::string_view name, float left, float top, float width) {
@@ -68,32 +62,6 @@ ControlDesign PagePicture(std::string_view name, float top, std::string_view pic
             .picture = picture};
 }
 
-ControlDesign Button(std::string_view name, float left, float top, float width, float height,
-                     std::string_view picture, std::string_view toolTip = {}) {
-    return {.kind = ControlKind::Image,
-            .name = name,
-            .left = left,
-            .top = top,
-            .width = width,
-            .height = height,
-            .stretch = true,
-            .appearance = 0,
-            .picture = picture,
-            .toolTip = toolTip};
-}
-
-ControlDesign HoverFrame(std::string_view name, float left, float top, float width, float height) {
-    return {.kind = ControlKind::Shape,
-            .name = name,
-            .left = left,
-            .top = top,
-            .width = width,
-            .height = height,
-            .borderColor = skin::FrameRestColor,
-            .borderWidth = 2,
-            .shape = 4};
-}
-
 } // namespace
 
 const forms::FormDesign& Form3Design() {
@@ -106,10 +74,10 @@ const forms::FormDesign& Form3Design() {
         .icon = ":/help/icon.png",
         .controls =
             {
-                HoverFrame("Shape6", 6960, 120, 330, 255),
-                Button("Image9", 6960, 120, 330, 240, ":/help/minimize.png", "Minimized"),
-                HoverFrame("Shape5", 7440, 120, 330, 255),
-                Button("Image8", 7440, 120, 330, 240, ":/help/back.png", "Back to Dictionary"),
+                skin::TitleBarFrame("Shape6", 6960),
+                skin::TitleBarButton("Image9", 6960, ":/help/minimize.png", "Minimized"),
+                skin::TitleBarFrame("Shape5", 7440),
+                skin::TitleBarButton("Image8", 7440, ":/help/back.png", "Back to Dictionary"),
                 Text("Label21", "Lumitra Support Center", 3240, 2880, 3135, 375, kTimes12, kHighlightText,
                      Alignment::Center),
                 PagePicture("Image7", 840, ":/help/helppage.png"),
@@ -157,21 +125,15 @@ const forms::FormDesign& Form3Design() {
                      Alignment::Center),
                 Text("Label1", "Developed ,Design and Programmer", 1920, 1320, 4215, 375, kSans12Underlined,
                      kOrange, Alignment::Center),
-                HoverFrame("Shape4", 5985, 5400, 1710, 390),
-                HoverFrame("Shape3", 4060, 5400, 1710, 390),
-                HoverFrame("Shape2", 2150, 5400, 1710, 390),
-                HoverFrame("Shape1", 220, 5400, 1710, 385),
-                Button("Image4", 6000, 5400, 1665, 390, ":/help/helpbutton.png"),
-                Button("Image3", 4080, 5400, 1665, 390, ":/help/download.png"),
-                Button("Image2", 240, 5400, 1665, 390, ":/help/terms.png"),
-                Button("Image1", 2160, 5400, 1665, 390, ":/help/about.png"),
-                {.kind = ControlKind::Shape,
-                 .name = "shpborder",
-                 .index = 0,
-                 .width = 7950,
-                 .height = 6375,
-                 .visible = false,
-                 .shape = 4},
+                skin::HoverFrame("Shape4", 5985, 5400, 1710, 390),
+                skin::HoverFrame("Shape3", 4060, 5400, 1710, 390),
+                skin::HoverFrame("Shape2", 2150, 5400, 1710, 390),
+                skin::HoverFrame("Shape1", 220, 5400, 1710, 385),
+                skin::ButtonImage("Image4", 6000, 5400, 1665, 390, ":/help/helpbutton.png"),
+                skin::ButtonImage("Image3", 4080, 5400, 1665, 390, ":/help/download.png"),
+                skin::ButtonImage("Image2", 240, 5400, 1665, 390, ":/help/terms.png"),
+                skin::ButtonImage("Image1", 2160, 5400, 1665, 390, ":/help/about.png"),
+                skin::OutlineShape(7950, 6375),
             },
     };
     return design;

@@ -1,6 +1,8 @@
 // The splash window as designed: every control, front to back, in twips; the timers last.
 #include "shell/Form4.h"
 
+#include "skin/Layout.h"
+
 namespace shell {
 namespace {
 
@@ -48,13 +50,7 @@ const forms::FormDesign& Form4Design() {
                  .borderWidth = 3,
                  .shape = 4},
                 ProgressPicture("Image1", 610, 2520, true, ":/splash/progress-short.png"),
-                {.kind = ControlKind::Shape,
-                 .name = "shpborder",
-                 .index = 0,
-                 .width = 4635,
-                 .height = 4050,
-                 .visible = false,
-                 .shape = 4},
+                skin::OutlineShape(4635, 4050),
                 Timer("Timer1", 100),
                 Timer("Timer2", 2000),
                 Timer("Timer3", 1500),

@@ -1,8 +1,8 @@
 #include "BrowserArt.h"
 
-#include "CommonArt.h"
 #include "Paint.h"
 #include "Palette.h"
+#include "WindowArt.h"
 
 #include <QFontMetricsF>
 #include <QLinearGradient>
@@ -18,7 +18,6 @@ namespace {
 
 constexpr int kWidth = 650;
 constexpr int kHeight = 570;
-constexpr qreal kTitleBarBottom = 32.0;
 // The rounded "Change" panel behind the dictionary buttons and the help button.
 const QRectF kChangePanel(541.5, 42.5, 85.0, 508.0);
 constexpr qreal kChangeHeaderBottom = 72.5;
@@ -30,101 +29,12 @@ const QRect kBackPlace(24, 424, 70, 21);
 constexpr int kButtonWidth = 62;
 constexpr int kButtonHeight = 59;
 
-void PaintTextAt(QPainter& painter, QPointF origin, const QString& text, const QFont& font, QColor colour,
-                 QColor shadow = Qt::transparent) {
-    painter.save();
-    painter.setFont(font);
-    if (shadow.alpha() > 0) {
-        painter.setPen(shadow);
-        painter.drawText(origin + QPointF(0.0, 1.0), text);
-    }
-    painter.setPen(colour);
-    painter.drawText(origin, text);
-    painter.restore();
-}
-
-void PaintTitleBar(QPainter& painter) {
-    QLinearGradient bar(0.0, 0.0, 0.0, kTitleBarBottom);
-    bar.setColorAt(0.0, QColor(0x96, 0x19, 0x1f));
-    bar.setColorAt(1.0, QColor(0x62, 0x0c, 0x11));
-    painter.fillRect(QRectF(0.0, 0.0, kWidth, kTitleBarBottom), bar);
-    QLinearGradient gloss(0.0, 0.0, 0.0, kTitleBarBottom / 2.0);
-    gloss.setColorAt(0.0, WithAlpha(kWhite, 34));
-    gloss.setColorAt(1.0, WithAlpha(kWhite, 0));
-    painter.fillRect(QRectF(0.0, 0.0, kWidth, kTitleBarBottom / 2.0), gloss);
-
-    painter.setPen(QPen(WithAlpha(kGold, 180), 1.0));
-    painter.drawLine(QPointF(0.0, kTitleBarBottom + 0.5), QPointF(kWidth, kTitleBarBottom + 0.5));
-    painter.setPen(QPen(WithAlpha(kInk, 200), 1.0));
-    painter.drawLine(QPointF(0.0, kTitleBarBottom + 1.5), QPointF(kWidth, kTitleBarBottom + 1.5));
-
-    PaintIcon(painter, QRectF(9.0, 6.0, 20.0, 20.0));
-    PaintTextAt(painter, QPointF(36.0, 21.0), QStringLiteral("Lumitra Abbreviation Dictionary V 1.0.0"),
-                MakeFont(kSans, 13, QFont::Bold), kWhite, WithAlpha(kInk, 190));
-
-    // A shallow recess that seats the minimise and exit buttons.
-    painter.setPen(QPen(WithAlpha(kGold, 60), 1.0));
-    painter.setBrush(WithAlpha(kInk, 80));
-    painter.drawRoundedRect(QRectF(578.5, 4.5, 65.0, 23.0), 6.0, 6.0);
-}
-
 void PaintChangePanel(QPainter& painter) {
-    QPainterPath panel;
-    panel.addRoundedRect(kChangePanel, 10.0, 10.0);
-    PaintShadow(painter, panel, QPointF(0.0, 2.0), 3, WithAlpha(kInk, 170));
-    painter.fillPath(panel, kPanel);
-
-    painter.save();
-    painter.setClipPath(panel);
-    const QRectF header(kChangePanel.left(), kChangePanel.top(), kChangePanel.width(),
-                        kChangeHeaderBottom - kChangePanel.top());
-    QLinearGradient headerFill(header.topLeft(), header.bottomLeft());
-    headerFill.setColorAt(0.0, kRed);
-    headerFill.setColorAt(1.0, kWineLight);
-    painter.fillRect(header, headerFill);
-    painter.restore();
-
-    painter.setPen(QPen(WithAlpha(kGold, 200), 1.0));
-    painter.drawLine(QPointF(kChangePanel.left(), kChangeHeaderBottom),
-                     QPointF(kChangePanel.right(), kChangeHeaderBottom));
-    PaintTextOnBaseline(painter, QPointF(kChangePanel.center().x(), 62.0), QStringLiteral("Change"),
-                        MakeFont(kSans, 14, QFont::Bold), kWhite, WithAlpha(kInk, 200));
-
-    painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(WithAlpha(kGold, 210), 1.0));
-    painter.drawPath(panel);
-    painter.setPen(QPen(WithAlpha(kGold, 45), 1.0));
-    painter.drawRoundedRect(kChangePanel.adjusted(2.0, 2.0, -2.0, -2.0), 8.0, 8.0);
+    PaintHeadedPanel(painter, kChangePanel, kChangeHeaderBottom, QStringLiteral("Change"), 62.0);
 
     // Sets the help button apart from the five dictionaries.
     PaintFadingRule(painter, kChangePanel.left() + 6.0, kChangePanel.right() - 6.0, 467.5,
                     WithAlpha(kGold, 170));
-}
-
-void PaintLogo(QPainter& painter) {
-    const QFont name = MakeFont(kSerif, 20, QFont::Bold);
-    const QFont slogan = MakeFont(kSans, 12, QFont::Normal, true);
-    const QString nameText = QStringLiteral("Lumitra Software");
-    const QString sloganText = QStringLiteral("Every abbreviation, spelled out in full");
-    const qreal badgeRadius = 23.0;
-    const qreal gap = 12.0;
-    const qreal textWidth = std::max(QFontMetricsF(name).horizontalAdvance(nameText),
-                                     QFontMetricsF(slogan).horizontalAdvance(sloganText));
-    const qreal left = std::round(kWorkAreaCentre - (2.0 * badgeRadius + gap + textWidth) / 2.0);
-    const qreal middle = 510.0;
-    PaintShadow(
-        painter,
-        [&] {
-            QPainterPath disc;
-            disc.addEllipse(QPointF(left + badgeRadius, middle), badgeRadius, badgeRadius);
-            return disc;
-        }(),
-        QPointF(0.0, 2.0), 2, WithAlpha(kInk, 200));
-    PaintBadge(painter, QPointF(left + badgeRadius, middle), badgeRadius);
-    const qreal textLeft = left + 2.0 * badgeRadius + gap;
-    PaintTextAt(painter, QPointF(textLeft, middle - 2.0), nameText, name, kGold, WithAlpha(kInk, 220));
-    PaintTextAt(painter, QPointF(textLeft + 1.0, middle + 16.0), sloganText, slogan, WithAlpha(kWhite, 225),
-                WithAlpha(kInk, 200));
 }
 
 // The two lines under a dictionary button's book, set in one size for all five buttons.
@@ -252,65 +162,28 @@ void PaintGlobe(QPainter& painter, const QRectF& area) {
 
 } // namespace
 
-QImage TitleBarButton(const QImage& background, const QRect& place, bool cross) {
-    QImage image = background.copy(place).convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    QPainter painter;
-    BeginPainting(painter, image);
-    PaintTile(painter, QRectF(0.5, 0.5, place.width() - 1.0, place.height() - 1.0), 3.5);
-    const qreal middle = place.width() / 2.0;
-    for (const auto& [offset, colour] : {std::pair{1.0, WithAlpha(kInk, 200)}, std::pair{0.0, kWhite}}) {
-        painter.setPen(QPen(colour, 1.9, Qt::SolidLine, Qt::RoundCap));
-        if (cross) {
-            painter.drawLine(QPointF(middle - 3.5, 4.5 + offset), QPointF(middle + 3.5, 11.5 + offset));
-            painter.drawLine(QPointF(middle + 3.5, 4.5 + offset), QPointF(middle - 3.5, 11.5 + offset));
-        } else {
-            painter.drawLine(QPointF(middle - 4.0, 10.5 + offset), QPointF(middle + 4.0, 10.5 + offset));
-        }
-    }
-    painter.end();
-    return image;
-}
-
 QImage Background() {
-    QImage image(kWidth, kHeight, QImage::Format_ARGB32_Premultiplied);
-    image.fill(kInk);
-    QPainter painter;
-    BeginPainting(painter, image);
-    QPainterPath outline;
-    outline.addRoundedRect(QRectF(0.0, 0.0, kWidth, kHeight), 14.0, 14.0);
-    painter.setClipPath(outline);
+    return WindowBackground(
+        kWidth, kHeight, kWidth, kTitleBarBottom, [](QPainter& painter, const QRect& area) {
+            // The work area stays calm so that the lists, boxes and their red frames read well on it.
+            PaintGlow(painter, area, QPointF(kWorkAreaCentre, 280.0), 320.0, 30);
 
-    // The work area stays calm so that the lists, boxes and their red frames read well on it.
-    QLinearGradient area(0.0, kTitleBarBottom, 0.0, kHeight);
-    area.setColorAt(0.0, kWine);
-    area.setColorAt(1.0, kWineDeep);
-    painter.fillRect(image.rect(), area);
-    QRadialGradient glow(kWorkAreaCentre, 280.0, 320.0);
-    glow.setColorAt(0.0, WithAlpha(kBrightRed, 30));
-    glow.setColorAt(1.0, WithAlpha(kBrightRed, 0));
-    painter.fillRect(image.rect(), glow);
+            PaintTitleBar(painter, kWidth, PaintTitleIcon,
+                          QStringLiteral("Lumitra Abbreviation Dictionary V 1.0.0"),
+                          QRectF(578.5, 4.5, 65.0, 23.0));
 
-    PaintTitleBar(painter);
+            PaintTextAt(
+                painter, QPointF(24.0, 57.0),
+                QStringLiteral(
+                    "Five dictionaries, 1,801 abbreviations \u2013 type the first letters to find one"),
+                MakeFont(kSerif, 13, QFont::Normal, true), kGoldLight, WithAlpha(kInk, 200));
+            PaintFadingRule(painter, 20.0, 532.0, 70.5, WithAlpha(kGold, 130));
 
-    PaintTextAt(
-        painter, QPointF(24.0, 57.0),
-        QStringLiteral("Five dictionaries, 1,801 abbreviations \u2013 type the first letters to find one"),
-        MakeFont(kSerif, 13, QFont::Normal, true), kGoldLight, WithAlpha(kInk, 200));
-    PaintFadingRule(painter, 20.0, 532.0, 70.5, WithAlpha(kGold, 130));
+            PaintChangePanel(painter);
 
-    PaintChangePanel(painter);
-
-    PaintFadingRule(painter, 20.0, 532.0, 458.5, WithAlpha(kGold, 130));
-    PaintLogo(painter);
-
-    painter.setClipping(false);
-    painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(kInk, 1.0));
-    painter.drawRoundedRect(QRectF(0.5, 0.5, kWidth - 1.0, kHeight - 1.0), 13.5, 13.5);
-    painter.setPen(QPen(WithAlpha(kGold, 70), 1.0));
-    painter.drawRoundedRect(QRectF(2.5, 2.5, kWidth - 5.0, kHeight - 5.0), 11.5, 11.5);
-    painter.end();
-    return image;
+            PaintFadingRule(painter, 20.0, 532.0, 458.5, WithAlpha(kGold, 130));
+            PaintSignature(painter, kWorkAreaCentre, 510.0);
+        });
 }
 
 QImage Exit(const QImage& background) {

@@ -7,9 +7,6 @@
 namespace artwork::browser {
 
 QImage Background(); // 650 x 570
-// A title-bar button at place over a window's background: a white cross (exit) or a white bar
-// (minimise) on a raised dark red tile. Every window's title-bar buttons are drawn by it.
-QImage TitleBarButton(const QImage& background, const QRect& place, bool cross);
 // The title-bar and back buttons are drawn over the part of the background they cover, so that
 // their rounded corners blend in.
 QImage Exit(const QImage& background);     // 22 x 16

@@ -2,6 +2,7 @@
 
 #include "Paint.h"
 #include "Palette.h"
+#include "WindowArt.h"
 
 #include <QFontMetricsF>
 #include <QLinearGradient>
@@ -17,7 +18,6 @@ namespace {
 
 constexpr int kWidth = 530;
 constexpr int kHeight = 424;
-constexpr qreal kTitleBarBottom = 32.0;
 const QRect kMinimizePlace(464, 8, 22, 16);
 const QRect kBackPlace(496, 8, 22, 16);
 const QRect kTermsPlace(16, 360, 111, 26);
@@ -52,19 +52,6 @@ QFont LabelSerif(int pixelSize, bool bold = false) {
 // Where the text of a label whose box starts at top stands: the window sets it at the top of its box.
 qreal LabelBaseline(const QRectF& box, const QFont& font) {
     return box.top() + QFontMetricsF(font).ascent();
-}
-
-void PaintTextAt(QPainter& painter, QPointF origin, const QString& text, const QFont& font, QColor colour,
-                 QColor shadow = Qt::transparent) {
-    painter.save();
-    painter.setFont(font);
-    if (shadow.alpha() > 0) {
-        painter.setPen(shadow);
-        painter.drawText(origin + QPointF(0.0, 1.0), text);
-    }
-    painter.setPen(colour);
-    painter.drawText(origin, text);
-    painter.restore();
 }
 
 // Text whose advance ends at baselineEnd.x().
@@ -150,34 +137,6 @@ void PaintQuestionBadge(QPainter& painter, QPointF centre, qreal radius) {
     painter.restore();
 }
 
-void PaintTitleBar(QPainter& painter) {
-    QLinearGradient bar(0.0, 0.0, 0.0, kTitleBarBottom);
-    bar.setColorAt(0.0, QColor(0x96, 0x19, 0x1f));
-    bar.setColorAt(1.0, QColor(0x62, 0x0c, 0x11));
-    painter.fillRect(QRectF(0.0, 0.0, kWidth, kTitleBarBottom), bar);
-    QLinearGradient gloss(0.0, 0.0, 0.0, kTitleBarBottom / 2.0);
-    gloss.setColorAt(0.0, WithAlpha(kWhite, 34));
-    gloss.setColorAt(1.0, WithAlpha(kWhite, 0));
-    painter.fillRect(QRectF(0.0, 0.0, kWidth, kTitleBarBottom / 2.0), gloss);
-
-    painter.setPen(QPen(WithAlpha(kGold, 180), 1.0));
-    painter.drawLine(QPointF(0.0, kTitleBarBottom + 0.5), QPointF(kWidth, kTitleBarBottom + 0.5));
-    painter.setPen(QPen(WithAlpha(kInk, 200), 1.0));
-    painter.drawLine(QPointF(0.0, kTitleBarBottom + 1.5), QPointF(kWidth, kTitleBarBottom + 1.5));
-
-    QPainterPath disc;
-    disc.addEllipse(QPointF(19.0, 16.0), 10.0, 10.0);
-    PaintShadow(painter, disc, QPointF(0.0, 1.0), 1, WithAlpha(kInk, 180));
-    PaintQuestionBadge(painter, QPointF(19.0, 16.0), 10.0);
-    PaintTextAt(painter, QPointF(36.0, 21.0), QStringLiteral("Help"), MakeFont(kSans, 13, QFont::Bold),
-                kWhite, WithAlpha(kInk, 190));
-
-    // A shallow recess that seats the minimise and back buttons.
-    painter.setPen(QPen(WithAlpha(kGold, 60), 1.0));
-    painter.setBrush(WithAlpha(kInk, 80));
-    painter.drawRoundedRect(QRectF(458.5, 4.5, 65.0, 23.0), 6.0, 6.0);
-}
-
 void PaintPanel(QPainter& painter) {
     QPainterPath panel;
     panel.addRoundedRect(kPanelBox, 10.0, 10.0);
@@ -210,25 +169,6 @@ void PaintPanel(QPainter& painter) {
     painter.drawPath(sheet);
 }
 
-QImage TitleBarButton(const QImage& background, const QRect& place, bool cross) {
-    QImage image = background.copy(place).convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    QPainter painter;
-    BeginPainting(painter, image);
-    PaintTile(painter, QRectF(0.5, 0.5, place.width() - 1.0, place.height() - 1.0), 3.5);
-    const qreal middle = place.width() / 2.0;
-    for (const auto& [offset, colour] : {std::pair{1.0, WithAlpha(kInk, 200)}, std::pair{0.0, kWhite}}) {
-        painter.setPen(QPen(colour, 1.9, Qt::SolidLine, Qt::RoundCap));
-        if (cross) {
-            painter.drawLine(QPointF(middle - 3.5, 4.5 + offset), QPointF(middle + 3.5, 11.5 + offset));
-            painter.drawLine(QPointF(middle + 3.5, 4.5 + offset), QPointF(middle - 3.5, 11.5 + offset));
-        } else {
-            painter.drawLine(QPointF(middle - 4.0, 10.5 + offset), QPointF(middle + 4.0, 10.5 + offset));
-        }
-    }
-    painter.end();
-    return image;
-}
-
 QImage PageButton(const QImage& background, const QRect& place, const QString& word) {
     QImage image = background.copy(place).convertToFormat(QImage::Format_ARGB32_Premultiplied);
     QPainter painter;
@@ -245,14 +185,8 @@ QImage PageCanvas(const QString& heading) {
     QImage image(kPageWidth, kPageHeight, QImage::Format_ARGB32_Premultiplied);
     QPainter painter;
     BeginPainting(painter, image);
-    QLinearGradient fill(0.0, 0.0, 0.0, kPageHeight);
-    fill.setColorAt(0.0, kWine);
-    fill.setColorAt(1.0, kWineDeep);
-    painter.fillRect(image.rect(), fill);
-    QRadialGradient glow(kPageWidth / 2.0, 0.0, 260.0);
-    glow.setColorAt(0.0, WithAlpha(kBrightRed, 46));
-    glow.setColorAt(1.0, WithAlpha(kBrightRed, 0));
-    painter.fillRect(image.rect(), glow);
+    PaintFace(painter, image.rect(), 0.0, kPageHeight);
+    PaintGlow(painter, image.rect(), QPointF(kPageWidth / 2.0, 0.0), 260.0, 46);
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(WithAlpha(kGold, 170), 1.0));
     painter.drawRect(QRectF(0.5, 0.5, kPageWidth - 1.0, kPageHeight - 1.0));
@@ -271,33 +205,22 @@ void PaintCursorOutline(QPainter& painter, const QPainterPath& shape) {
     painter.drawPath(shape);
 }
 
+// The help window's emblem in its title bar: the question badge, raised a little.
+void PaintTitleBadge(QPainter& painter) {
+    QPainterPath disc;
+    disc.addEllipse(QPointF(19.0, 16.0), 10.0, 10.0);
+    PaintShadow(painter, disc, QPointF(0.0, 1.0), 1, WithAlpha(kInk, 180));
+    PaintQuestionBadge(painter, QPointF(19.0, 16.0), 10.0);
+}
+
 } // namespace
 
 QImage Background() {
-    QImage image(kWidth, kHeight, QImage::Format_ARGB32_Premultiplied);
-    image.fill(kInk);
-    QPainter painter;
-    BeginPainting(painter, image);
-    QPainterPath outline;
-    outline.addRoundedRect(QRectF(0.0, 0.0, kWidth, kHeight), 14.0, 14.0);
-    painter.setClipPath(outline);
-
-    QLinearGradient face(0.0, kTitleBarBottom, 0.0, kHeight);
-    face.setColorAt(0.0, kWine);
-    face.setColorAt(1.0, kWineDeep);
-    painter.fillRect(image.rect(), face);
-
-    PaintTitleBar(painter);
-    PaintPanel(painter);
-
-    painter.setClipping(false);
-    painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(kInk, 1.0));
-    painter.drawRoundedRect(QRectF(0.5, 0.5, kWidth - 1.0, kHeight - 1.0), 13.5, 13.5);
-    painter.setPen(QPen(WithAlpha(kGold, 70), 1.0));
-    painter.drawRoundedRect(QRectF(2.5, 2.5, kWidth - 5.0, kHeight - 5.0), 11.5, 11.5);
-    painter.end();
-    return image;
+    return WindowBackground(kWidth, kHeight, kWidth, kTitleBarBottom, [](QPainter& painter, const QRect&) {
+        PaintTitleBar(painter, kWidth, PaintTitleBadge, QStringLiteral("Help"),
+                      QRectF(458.5, 4.5, 65.0, 23.0));
+        PaintPanel(painter);
+    });
 }
 
 QImage Minimize(const QImage& background) {

@@ -1,15 +1,11 @@
 #include "MenuArt.h"
 
-#include "BrowserArt.h"
-#include "CommonArt.h"
 #include "Paint.h"
 #include "Palette.h"
+#include "WindowArt.h"
 
-#include <QFontMetricsF>
 #include <QLinearGradient>
-#include <QRadialGradient>
 
-#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -19,7 +15,6 @@ namespace {
 
 constexpr int kWidth = 500;
 constexpr int kHeight = 417;
-constexpr qreal kTitleBarBottom = 32.0;
 const QRect kMinimizePlace(434, 8, 22, 16);
 const QRect kExitPlace(467, 8, 22, 16);
 
@@ -35,42 +30,6 @@ constexpr qreal kBarWidth = 278.0;
 // The "Tips Panel" box around the tips label (360, 125 to 465, 286).
 const QRectF kTipsBox(344.5, 85.5, 136.0, 215.0);
 constexpr qreal kTipsHeaderBottom = 114.5;
-
-void PaintTextAt(QPainter& painter, QPointF origin, const QString& text, const QFont& font, QColor colour,
-                 QColor shadow) {
-    painter.save();
-    painter.setFont(font);
-    painter.setPen(shadow);
-    painter.drawText(origin + QPointF(0.0, 1.0), text);
-    painter.setPen(colour);
-    painter.drawText(origin, text);
-    painter.restore();
-}
-
-void PaintTitleBar(QPainter& painter) {
-    QLinearGradient bar(0.0, 0.0, 0.0, kTitleBarBottom);
-    bar.setColorAt(0.0, QColor(0x96, 0x19, 0x1f));
-    bar.setColorAt(1.0, QColor(0x62, 0x0c, 0x11));
-    painter.fillRect(QRectF(0.0, 0.0, kWidth, kTitleBarBottom), bar);
-    QLinearGradient gloss(0.0, 0.0, 0.0, kTitleBarBottom / 2.0);
-    gloss.setColorAt(0.0, WithAlpha(kWhite, 34));
-    gloss.setColorAt(1.0, WithAlpha(kWhite, 0));
-    painter.fillRect(QRectF(0.0, 0.0, kWidth, kTitleBarBottom / 2.0), gloss);
-
-    painter.setPen(QPen(WithAlpha(kGold, 180), 1.0));
-    painter.drawLine(QPointF(0.0, kTitleBarBottom + 0.5), QPointF(kWidth, kTitleBarBottom + 0.5));
-    painter.setPen(QPen(WithAlpha(kInk, 200), 1.0));
-    painter.drawLine(QPointF(0.0, kTitleBarBottom + 1.5), QPointF(kWidth, kTitleBarBottom + 1.5));
-
-    PaintIcon(painter, QRectF(9.0, 6.0, 20.0, 20.0));
-    PaintTextAt(painter, QPointF(36.0, 21.0), QStringLiteral("Lumitra Abbreviation Dictionary"),
-                MakeFont(kSans, 13, QFont::Bold), kWhite, WithAlpha(kInk, 190));
-
-    // A shallow recess that seats the minimise and exit buttons.
-    painter.setPen(QPen(WithAlpha(kGold, 60), 1.0));
-    painter.setBrush(WithAlpha(kInk, 80));
-    painter.drawRoundedRect(QRectF(428.5, 4.5, 66.0, 23.0), 6.0, 6.0);
-}
 
 void PaintHeading(QPainter& painter) {
     PaintTextOnBaseline(painter, QPointF(kBarCentre, 63.0), QStringLiteral("Please Select a Dictionary"),
@@ -123,99 +82,29 @@ void PaintEntryBars(QPainter& painter) {
     }
 }
 
-void PaintTipsBox(QPainter& painter) {
-    QPainterPath box;
-    box.addRoundedRect(kTipsBox, 10.0, 10.0);
-    PaintShadow(painter, box, QPointF(0.0, 2.0), 3, WithAlpha(kInk, 170));
-    painter.fillPath(box, kPanel);
-
-    painter.save();
-    painter.setClipPath(box);
-    const QRectF header(kTipsBox.left(), kTipsBox.top(), kTipsBox.width(),
-                        kTipsHeaderBottom - kTipsBox.top());
-    QLinearGradient headerFill(header.topLeft(), header.bottomLeft());
-    headerFill.setColorAt(0.0, kRed);
-    headerFill.setColorAt(1.0, kWineLight);
-    painter.fillRect(header, headerFill);
-    painter.restore();
-
-    painter.setPen(QPen(WithAlpha(kGold, 200), 1.0));
-    painter.drawLine(QPointF(kTipsBox.left(), kTipsHeaderBottom),
-                     QPointF(kTipsBox.right(), kTipsHeaderBottom));
-    PaintTextOnBaseline(painter, QPointF(kTipsBox.center().x(), 105.0), QStringLiteral("Tips Panel"),
-                        MakeFont(kSans, 14, QFont::Bold), kWhite, WithAlpha(kInk, 200));
-
-    painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(WithAlpha(kGold, 210), 1.0));
-    painter.drawPath(box);
-    painter.setPen(QPen(WithAlpha(kGold, 45), 1.0));
-    painter.drawRoundedRect(kTipsBox.adjusted(2.0, 2.0, -2.0, -2.0), 8.0, 8.0);
-}
-
-void PaintEmblem(QPainter& painter) {
-    const QFont name = MakeFont(kSerif, 20, QFont::Bold);
-    const QFont slogan = MakeFont(kSans, 12, QFont::Normal, true);
-    const QString nameText = QStringLiteral("Lumitra Software");
-    const QString sloganText = QStringLiteral("Every abbreviation, spelled out in full");
-    const qreal badgeRadius = 23.0;
-    const qreal gap = 12.0;
-    const qreal textWidth = std::max(QFontMetricsF(name).horizontalAdvance(nameText),
-                                     QFontMetricsF(slogan).horizontalAdvance(sloganText));
-    const qreal left = std::round(kWidth / 2.0 - (2.0 * badgeRadius + gap + textWidth) / 2.0);
-    const qreal middle = 365.0;
-    QPainterPath disc;
-    disc.addEllipse(QPointF(left + badgeRadius, middle), badgeRadius, badgeRadius);
-    PaintShadow(painter, disc, QPointF(0.0, 2.0), 2, WithAlpha(kInk, 200));
-    PaintBadge(painter, QPointF(left + badgeRadius, middle), badgeRadius);
-    const qreal textLeft = left + 2.0 * badgeRadius + gap;
-    PaintTextAt(painter, QPointF(textLeft, middle - 2.0), nameText, name, kGold, WithAlpha(kInk, 220));
-    PaintTextAt(painter, QPointF(textLeft + 1.0, middle + 16.0), sloganText, slogan, WithAlpha(kWhite, 225),
-                WithAlpha(kInk, 200));
-}
-
 } // namespace
 
 QImage Background() {
-    QImage image(kWidth, kHeight, QImage::Format_ARGB32_Premultiplied);
-    image.fill(kInk);
-    QPainter painter;
-    BeginPainting(painter, image);
-    QPainterPath outline;
-    outline.addRoundedRect(QRectF(0.0, 0.0, kWidth, kHeight), 14.0, 14.0);
-    painter.setClipPath(outline);
+    return WindowBackground(
+        kWidth, kHeight, kWidth, kTitleBarBottom, [](QPainter& painter, const QRect& area) {
+            PaintGlow(painter, area, QPointF(kWidth / 2.0, 190.0), 260.0, 30);
 
-    QLinearGradient area(0.0, kTitleBarBottom, 0.0, kHeight);
-    area.setColorAt(0.0, kWine);
-    area.setColorAt(1.0, kWineDeep);
-    painter.fillRect(image.rect(), area);
-    QRadialGradient glow(kWidth / 2.0, 190.0, 260.0);
-    glow.setColorAt(0.0, WithAlpha(kBrightRed, 30));
-    glow.setColorAt(1.0, WithAlpha(kBrightRed, 0));
-    painter.fillRect(image.rect(), glow);
-
-    PaintTitleBar(painter);
-    PaintHeading(painter);
-    PaintEntryBars(painter);
-    PaintTipsBox(painter);
-    PaintFadingRule(painter, 20.0, kWidth - 20.0, 318.5, WithAlpha(kGold, 130));
-    PaintEmblem(painter);
-
-    painter.setClipping(false);
-    painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(kInk, 1.0));
-    painter.drawRoundedRect(QRectF(0.5, 0.5, kWidth - 1.0, kHeight - 1.0), 13.5, 13.5);
-    painter.setPen(QPen(WithAlpha(kGold, 70), 1.0));
-    painter.drawRoundedRect(QRectF(2.5, 2.5, kWidth - 5.0, kHeight - 5.0), 11.5, 11.5);
-    painter.end();
-    return image;
+            PaintTitleBar(painter, kWidth, PaintTitleIcon, QStringLiteral("Lumitra Abbreviation Dictionary"),
+                          QRectF(428.5, 4.5, 66.0, 23.0));
+            PaintHeading(painter);
+            PaintEntryBars(painter);
+            PaintHeadedPanel(painter, kTipsBox, kTipsHeaderBottom, QStringLiteral("Tips Panel"), 105.0);
+            PaintFadingRule(painter, 20.0, kWidth - 20.0, 318.5, WithAlpha(kGold, 130));
+            PaintSignature(painter, kWidth / 2.0, 365.0);
+        });
 }
 
 QImage Exit(const QImage& background) {
-    return browser::TitleBarButton(background, kExitPlace, true);
+    return TitleBarButton(background, kExitPlace, true);
 }
 
 QImage Minimize(const QImage& background) {
-    return browser::TitleBarButton(background, kMinimizePlace, false);
+    return TitleBarButton(background, kMinimizePlace, false);
 }
 
 } // namespace artwork::menu

@@ -120,10 +120,8 @@ void PaintShadow(QPainter& painter, const QPainterPath& path, QPointF offset, in
     painter.restore();
 }
 
-void PaintTextOnBaseline(QPainter& painter, QPointF baselineCentre, const QString& text, const QFont& font,
-                         QColor colour, QColor shadow) {
-    const QFontMetricsF metrics(font);
-    const QPointF origin(baselineCentre.x() - metrics.horizontalAdvance(text) / 2.0, baselineCentre.y());
+void PaintTextAt(QPainter& painter, QPointF origin, const QString& text, const QFont& font, QColor colour,
+                 QColor shadow) {
     painter.save();
     painter.setFont(font);
     if (shadow.alpha() > 0) {
@@ -133,6 +131,13 @@ void PaintTextOnBaseline(QPainter& painter, QPointF baselineCentre, const QStrin
     painter.setPen(colour);
     painter.drawText(origin, text);
     painter.restore();
+}
+
+void PaintTextOnBaseline(QPainter& painter, QPointF baselineCentre, const QString& text, const QFont& font,
+                         QColor colour, QColor shadow) {
+    const QFontMetricsF metrics(font);
+    const QPointF origin(baselineCentre.x() - metrics.horizontalAdvance(text) / 2.0, baselineCentre.y());
+    PaintTextAt(painter, origin, text, font, colour, shadow);
 }
 
 void PaintTextCentred(QPainter& painter, QPointF centre, const QString& text, const QFont& font,

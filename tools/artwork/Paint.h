@@ -38,6 +38,10 @@ void Blur(QImage& image, int radius);
 // A soft shadow of path, painted under whatever is drawn next.
 void PaintShadow(QPainter& painter, const QPainterPath& path, QPointF offset, int blurRadius, QColor colour);
 
+// Text standing on the baseline from origin, over its shadow one pixel lower if shadow is not transparent.
+void PaintTextAt(QPainter& painter, QPointF origin, const QString& text, const QFont& font, QColor colour,
+                 QColor shadow = Qt::transparent);
+
 // Text whose advance is centred on baselineCentre.x(), standing on baselineCentre.y().
 void PaintTextOnBaseline(QPainter& painter, QPointF baselineCentre, const QString& text, const QFont& font,
                          QColor colour, QColor shadow = Qt::transparent);

@@ -3,10 +3,10 @@
 #include "CommonArt.h"
 #include "Paint.h"
 #include "Palette.h"
+#include "WindowArt.h"
 
 #include <QFontMetricsF>
 #include <QLinearGradient>
-#include <QRadialGradient>
 
 #include <cmath>
 
@@ -31,30 +31,8 @@ constexpr qreal kFrameLine = 3.0;
 // The bar itself, inside the frame and within both places.
 const QRectF kTrough(46.0, 174.0, 220.0, 20.0);
 
-void PaintTextFrom(QPainter& painter, QPointF origin, const QString& text, const QFont& font, QColor colour,
-                   QColor shadow) {
-    painter.save();
-    painter.setFont(font);
-    painter.setPen(shadow);
-    painter.drawText(origin + QPointF(0.0, 1.0), text);
-    painter.setPen(colour);
-    painter.drawText(origin, text);
-    painter.restore();
-}
-
 void PaintHeader(QPainter& painter) {
-    QLinearGradient band(0.0, 0.0, 0.0, kHeaderBottom);
-    band.setColorAt(0.0, QColor(0x96, 0x19, 0x1f));
-    band.setColorAt(1.0, QColor(0x62, 0x0c, 0x11));
-    painter.fillRect(QRectF(0.0, 0.0, kWidth, kHeaderBottom), band);
-    QLinearGradient gloss(0.0, 0.0, 0.0, kHeaderBottom / 2.0);
-    gloss.setColorAt(0.0, WithAlpha(kWhite, 30));
-    gloss.setColorAt(1.0, WithAlpha(kWhite, 0));
-    painter.fillRect(QRectF(0.0, 0.0, kWidth, kHeaderBottom / 2.0), gloss);
-    painter.setPen(QPen(WithAlpha(kGold, 190), 1.0));
-    painter.drawLine(QPointF(0.0, kHeaderBottom + 0.5), QPointF(kWidth, kHeaderBottom + 0.5));
-    painter.setPen(QPen(WithAlpha(kInk, 200), 1.0));
-    painter.drawLine(QPointF(0.0, kHeaderBottom + 1.5), QPointF(kWidth, kHeaderBottom + 1.5));
+    PaintTitleBand(painter, kWidth, kHeaderBottom, 30, 190);
 
     // The emblem and the title beside it, centred together across the window.
     const qreal badgeRadius = 24.0;
@@ -73,8 +51,8 @@ void PaintHeader(QPainter& painter) {
     PaintShadow(painter, disc, QPointF(0.0, 2.0), 2, WithAlpha(kInk, 200));
     PaintBadge(painter, badge, badgeRadius);
     const qreal textLeft = left + 2.0 * badgeRadius + gap;
-    PaintTextFrom(painter, QPointF(textLeft, 40.0), nameText, name, kGold, WithAlpha(kInk, 220));
-    PaintTextFrom(painter, QPointF(textLeft + 1.0, 59.0), restText, rest, kWhite, WithAlpha(kInk, 200));
+    PaintTextAt(painter, QPointF(textLeft, 40.0), nameText, name, kGold, WithAlpha(kInk, 220));
+    PaintTextAt(painter, QPointF(textLeft + 1.0, 59.0), restText, rest, kWhite, WithAlpha(kInk, 200));
 }
 
 // The frame as the window draws it: a rounded line of three pixels inside its box.
@@ -144,50 +122,31 @@ QImage ProgressPicture(const QImage& background, const QRect& place, qreal fract
 } // namespace
 
 QImage Background() {
-    QImage image(kWidth, kHeight, QImage::Format_ARGB32_Premultiplied);
-    image.fill(kInk);
-    QPainter painter;
-    BeginPainting(painter, image);
-    QPainterPath outline;
-    outline.addRoundedRect(QRectF(0.0, 0.0, kSeenWidth, kHeight), 14.0, 14.0);
-    painter.setClipPath(outline);
+    return WindowBackground(
+        kWidth, kHeight, kSeenWidth, kHeaderBottom, [](QPainter& painter, const QRect& area) {
+            PaintGlow(painter, area, QPointF(kCentre, 150.0), 170.0, 34);
 
-    QLinearGradient panel(0.0, kHeaderBottom, 0.0, kHeight);
-    panel.setColorAt(0.0, kWine);
-    panel.setColorAt(1.0, kWineDeep);
-    painter.fillRect(image.rect(), panel);
-    QRadialGradient glow(kCentre, 150.0, 170.0);
-    glow.setColorAt(0.0, WithAlpha(kBrightRed, 34));
-    glow.setColorAt(1.0, WithAlpha(kBrightRed, 0));
-    painter.fillRect(image.rect(), glow);
+            PaintHeader(painter);
 
-    PaintHeader(painter);
+            PaintTextOnBaseline(painter, QPointF(kCentre, 105.0), QStringLiteral("International Edition"),
+                                MakeFont(kSerif, 16, QFont::Bold, true), kGold, WithAlpha(kInk, 220));
+            PaintTextOnBaseline(painter, QPointF(kCentre, 124.0), QStringLiteral("Version 1.0.0"),
+                                MakeFont(kSans, 12), WithAlpha(kWhite, 225), WithAlpha(kInk, 200));
+            PaintFadingRule(painter, 40.0, 270.0, 135.5, WithAlpha(kGold, 120));
+            PaintTextOnBaseline(painter, QPointF(kCentre, 157.0),
+                                QStringLiteral("Please wait while loading\u2026"),
+                                MakeFont(kSans, 12, QFont::Bold), kCream, WithAlpha(kInk, 200));
 
-    PaintTextOnBaseline(painter, QPointF(kCentre, 105.0), QStringLiteral("International Edition"),
-                        MakeFont(kSerif, 16, QFont::Bold, true), kGold, WithAlpha(kInk, 220));
-    PaintTextOnBaseline(painter, QPointF(kCentre, 124.0), QStringLiteral("Version 1.0.0"),
-                        MakeFont(kSans, 12), WithAlpha(kWhite, 225), WithAlpha(kInk, 200));
-    PaintFadingRule(painter, 40.0, 270.0, 135.5, WithAlpha(kGold, 120));
-    PaintTextOnBaseline(painter, QPointF(kCentre, 157.0), QStringLiteral("Please wait while loading\u2026"),
-                        MakeFont(kSans, 12, QFont::Bold), kCream, WithAlpha(kInk, 200));
+            // The band from 168 to 201 stays empty: the progress bar and its frame lie there.
 
-    // The band from 168 to 201 stays empty: the progress bar and its frame lie there.
-
-    PaintTextOnBaseline(painter, QPointF(kCentre, 227.0),
-                        QStringLiteral("Every abbreviation, spelled out in full"),
-                        MakeFont(kSerif, 12, QFont::Normal, true), kGoldLight, WithAlpha(kInk, 200));
-    PaintFadingRule(painter, 60.0, 250.0, 235.5, WithAlpha(kGold, 90));
-    PaintTextOnBaseline(painter, QPointF(kCentre, 251.0), QStringLiteral("Developed by Lumitra Software"),
-                        MakeFont(kSans, 11), WithAlpha(kWhite, 200), WithAlpha(kInk, 200));
-
-    painter.setClipping(false);
-    painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(kInk, 1.0));
-    painter.drawRoundedRect(QRectF(0.5, 0.5, kSeenWidth - 1.0, kHeight - 1.0), 13.5, 13.5);
-    painter.setPen(QPen(WithAlpha(kGold, 70), 1.0));
-    painter.drawRoundedRect(QRectF(2.5, 2.5, kSeenWidth - 5.0, kHeight - 5.0), 11.5, 11.5);
-    painter.end();
-    return image;
+            PaintTextOnBaseline(painter, QPointF(kCentre, 227.0),
+                                QStringLiteral("Every abbreviation, spelled out in full"),
+                                MakeFont(kSerif, 12, QFont::Normal, true), kGoldLight, WithAlpha(kInk, 200));
+            PaintFadingRule(painter, 60.0, 250.0, 235.5, WithAlpha(kGold, 90));
+            PaintTextOnBaseline(painter, QPointF(kCentre, 251.0),
+                                QStringLiteral("Developed by Lumitra Software"), MakeFont(kSans, 11),
+                                WithAlpha(kWhite, 200), WithAlpha(kInk, 200));
+        });
 }
 
 QImage ProgressShort(const QImage& background) {
