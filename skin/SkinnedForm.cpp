@@ -127,8 +127,7 @@ std::vector<forms::Form::Binding> SkinnedForm::ButtonBindings(const std::vector<
         else if (b.looks == ButtonLooks::All)
             bindings.push_back({button, forms::Event::MouseDown, [this, button] { ShowPressed(button); }});
         bindings.push_back({button, forms::Event::MouseMove, [this, frame] { HighlightFrame(frame); }});
-        if (b.looks == ButtonLooks::All) // a button that never looks pressed has nothing to release
-            bindings.push_back({button, forms::Event::MouseUp, [this, button] { ShowReleased(button); }});
+        bindings.push_back({button, forms::Event::MouseUp, [this, button] { ShowReleased(button); }});
         if (b.actsOn == ActsOn::Click)
             bindings.push_back({button, forms::Event::Click, b.action});
     }
