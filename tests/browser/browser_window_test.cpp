@@ -303,6 +303,37 @@ TEST_F(BrowserTest, FramesLightUnderThePointerAndRestOverTheBackground) {
         EXPECT_EQ(Ctl(frame).BorderColor(), 192u) << frame;
 }
 
+TEST_F(BrowserTest, EachPictureButtonLightsItsOwnFrameAndShowsItsPressedLook) {
+    const struct {
+        const char* button;
+        const char* frame;
+        bool pressedLook;
+    } kButtons[] = {
+        {"Image1", "Shape5", true},  {"Image3", "Shape6", true},   {"Image2", "Shape7", true},
+        {"Image4", "Shape8", true},  {"Image5", "Shape9", true},   {"Image6", "Shape10", true},
+        {"Image7", "Shape11", true}, {"Image8", "Shape12", false}, {"Image14", "Shape15", true},
+    };
+    const float kBackgroundX = 8285, kBackgroundY = 1175; // a frame's line outside its picture
+    for (const auto& b : kButtons) {
+        rt.Hover(Ctl(b.button));
+        for (const auto& other : kButtons)
+            EXPECT_EQ(Ctl(other.frame).BorderColor(), other.frame == b.frame ? 255u : 192u)
+                << "over " << b.button << ": " << other.frame;
+        if (b.pressedLook) {
+            forms::Control& button = Ctl(b.button);
+            rt.MouseDown(window, button.Left() + button.Width() / 2, button.Top() + button.Height() / 2);
+            EXPECT_EQ(button.BorderStyle(), 1) << b.button << " pressed";
+            // Released away from the button: its look returns and nothing is clicked.
+            rt.MouseUp(window, kBackgroundX, kBackgroundY);
+            EXPECT_EQ(button.BorderStyle(), 0) << b.button << " released";
+            ASSERT_TRUE(rt.Running()) << b.button;
+        }
+        rt.MouseMove(window, kBackgroundX, kBackgroundY);
+        for (const auto& other : kButtons)
+            EXPECT_EQ(Ctl(other.frame).BorderColor(), 192u) << "after " << b.button << ": " << other.frame;
+    }
+}
+
 TEST_F(BrowserTest, TheHelpButtonHandsOverOnThePressWithoutThePressedLook) {
     window.helpWindow = [this]() -> forms::Form& { return rt.Instance<OtherWindow>(); };
     rt.MouseDown(window, 8700, 7500);
