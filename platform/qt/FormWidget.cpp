@@ -286,24 +286,18 @@ void FormWidget::UpdatePointer() {
     if (!form_)
         return;
     const int windowPointer = form_->MousePointer();
-    int pointer = windowPointer;
-    std::string_view icon;
-    int hotX = -1, hotY = -1;
+    PointerChoice choice{.pointer = windowPointer};
     // A control's own pointer shows while the pointer is over it, unless the window is busy.
     if (windowPointer != 11 && rect().contains(lastPointer_)) {
         if (const forms::Control* c = form_->ControlAt(TwipsX(lastPointer_.x()), TwipsY(lastPointer_.y()));
             c && !c->IsWindowed() && c->Design().mousePointer != 0) {
             const forms::ControlDesign& d = c->Design();
-            pointer = d.mousePointer;
-            icon = d.mouseIcon;
-            hotX = d.mouseIconHotX;
-            hotY = d.mouseIconHotY;
+            choice = {d.mousePointer, d.mouseIcon, d.mouseIconHotX, d.mouseIconHotY};
         }
     }
-    const QCursor cursor = PointerOf(pointer, icon, hotX, hotY);
-    if (cursor.shape() != cursor_.shape() || cursor.shape() == Qt::BitmapCursor) {
-        cursor_ = cursor;
-        setCursor(cursor);
+    if (choice != shownPointer_) {
+        shownPointer_ = choice;
+        setCursor(PointerOf(choice.pointer, choice.icon, choice.hotX, choice.hotY));
     }
     const bool busy = windowPointer == 11;
     if (busy != busy_) {

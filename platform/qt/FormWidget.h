@@ -6,6 +6,8 @@
 #include <QWidget>
 
 #include <map>
+#include <optional>
+#include <string_view>
 
 #include "forms/Form.h"
 
@@ -60,7 +62,15 @@ private:
     std::map<const forms::Control*, QWidget*> widgets_;
     std::map<QObject*, forms::Control*> controlsOf_;
     std::map<std::string, QCursor> cursors_;
-    QCursor cursor_;
+    // The pointer the window shows: its own, or that of the control under the pointer.
+    struct PointerChoice {
+        int pointer = 0;
+        std::string_view icon = {};
+        int hotX = -1;
+        int hotY = -1;
+        bool operator==(const PointerChoice&) const = default;
+    };
+    std::optional<PointerChoice> shownPointer_;
     bool busy_ = false;
     QPoint lastPointer_{-1, -1};
     bool syncing_ = false;

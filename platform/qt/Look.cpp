@@ -2,6 +2,9 @@
 
 #include <QFontDatabase>
 
+#include <map>
+#include <string>
+
 #include "platform/core/SutonnyMj.h"
 #include "platform/core/Windows1252.h"
 
@@ -21,12 +24,21 @@ QString FirstInstalled(std::initializer_list<const char*> families) {
     return QString::fromLatin1("DejaVu Sans");
 }
 
-QString Family(std::string_view designed) {
+QString StandIn(std::string_view designed) {
     if (designed == "Times New Roman")
         return FirstInstalled({"Times New Roman", "Liberation Serif", "DejaVu Serif"});
     if (designed == "Monotype Corsiva")
         return FirstInstalled({"Monotype Corsiva", "URW Chancery L", "Z003", "DejaVu Serif"});
     return FirstInstalled({"MS Sans Serif", "Liberation Sans", "DejaVu Sans"});
+}
+
+// The installed family that shows a designed one, looked up once: every paint of a label asks.
+QString Family(std::string_view designed) {
+    static std::map<std::string, QString, std::less<>> chosen;
+    auto it = chosen.find(designed);
+    if (it == chosen.end())
+        it = chosen.emplace(std::string(designed), StandIn(designed)).first;
+    return it->second;
 }
 
 } // namespace
