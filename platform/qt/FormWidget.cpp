@@ -107,6 +107,7 @@ void FormWidget::CreateWindowedControl(forms::Control& control) {
         list->setSelectionMode(QAbstractItemView::SingleSelection);
         // Items wider than the list are cut at its edge, as a list box does; only rows scroll.
         list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        list->setTextElideMode(Qt::ElideNone);
         connect(list, &QListWidget::currentRowChanged, this, [this, &control](int row) {
             if (!syncing_ && form_)
                 form_->App().SelectItem(control, row);
