@@ -1,4 +1,4 @@
-#include "platform/qt/Program.h"
+#include "frontend/Program.h"
 #include "shell/Windows.h"
 
 int main(int argc, char** argv) {

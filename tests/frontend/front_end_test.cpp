@@ -5,10 +5,10 @@
 #include "dictionaries/Dictionary.h"
 #include "forms/Runtime.h"
 #include "platform/core/Windows1252.h"
-#include "platform/qt/FormWidget.h"
-#include "platform/qt/FrontEnd.h"
-#include "platform/qt/Look.h"
-#include "platform/qt/Pictures.h"
+#include "frontend/FormWidget.h"
+#include "frontend/FrontEnd.h"
+#include "frontend/Look.h"
+#include "frontend/Pictures.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,4 +1,4 @@
-#include "platform/qt/Program.h"
+#include "frontend/Program.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "platform/qt/FrontEnd.h"
+#include "frontend/FrontEnd.h"
 
 namespace platform::qt {
 namespace {

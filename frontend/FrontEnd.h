@@ -7,7 +7,7 @@
 #include <map>
 
 #include "forms/Runtime.h"
-#include "platform/qt/FormWidget.h"
+#include "frontend/FormWidget.h"
 
 namespace platform::qt {
 

@@ -1,4 +1,4 @@
-#include "platform/qt/Look.h"
+#include "frontend/Look.h"
 
 #include <QFontDatabase>
 

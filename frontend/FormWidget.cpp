@@ -1,4 +1,4 @@
-#include "platform/qt/FormWidget.h"
+#include "frontend/FormWidget.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -18,8 +18,8 @@
 
 #include "forms/Runtime.h"
 #include "platform/core/User32.h"
-#include "platform/qt/Look.h"
-#include "platform/qt/Pictures.h"
+#include "frontend/Look.h"
+#include "frontend/Pictures.h"
 
 namespace platform::qt {
 namespace {

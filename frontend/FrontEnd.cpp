@@ -1,4 +1,4 @@
-#include "platform/qt/FrontEnd.h"
+#include "frontend/FrontEnd.h"
 
 #include <QApplication>
 #include <QMessageBox>

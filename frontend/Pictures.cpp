@@ -1,4 +1,4 @@
-#include "platform/qt/Pictures.h"
+#include "frontend/Pictures.h"
 
 #include <QCoreApplication>
 #include <QImage>
