@@ -2,5 +2,5 @@
 #include "shell/Windows.h"
 
 int main(int argc, char** argv) {
-    return platform::qt::RunProgram(argc, argv, shell::ConnectWindows);
+    return frontend::RunProgram(argc, argv, shell::ConnectWindows);
 }

@@ -24,8 +24,8 @@ enum class DictionaryId {
 };
 
 inline constexpr DictionaryId AllDictionaries[] = {
-    DictionaryId::OxfordDictionary,     DictionaryId::ComputerDictionary,
-    DictionaryId::HardwareDictionary,   DictionaryId::BangladeshDictionary,
+    DictionaryId::OxfordDictionary,        DictionaryId::ComputerDictionary,
+    DictionaryId::HardwareDictionary,      DictionaryId::BangladeshDictionary,
     DictionaryId::InternationalDictionary,
 };
 

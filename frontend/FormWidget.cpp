@@ -17,11 +17,11 @@
 #include <vector>
 
 #include "forms/Runtime.h"
-#include "platform/core/User32.h"
 #include "frontend/Look.h"
 #include "frontend/Pictures.h"
+#include "platform/core/User32.h"
 
-namespace platform::qt {
+namespace frontend {
 namespace {
 
 QString FromUtf8(const std::string& text) {
@@ -459,4 +459,4 @@ bool FormWidget::eventFilter(QObject* watched, QEvent* e) {
     return QWidget::eventFilter(watched, e);
 }
 
-} // namespace platform::qt
+} // namespace frontend

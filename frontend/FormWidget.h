@@ -11,7 +11,7 @@
 
 #include "forms/Form.h"
 
-namespace platform::qt {
+namespace frontend {
 
 // The screen window of one loaded form: its background and windowless controls painted in
 // stacking order, its lists and text boxes as real widgets kept in step with the runtime, and the
@@ -79,4 +79,4 @@ private:
     QPoint moveStartWindow_;
 };
 
-} // namespace platform::qt
+} // namespace frontend

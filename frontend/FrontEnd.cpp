@@ -7,7 +7,7 @@
 
 #include "platform/core/User32.h"
 
-namespace platform::qt {
+namespace frontend {
 
 FrontEnd::FrontEnd(forms::Runtime& runtime) : runtime_(runtime) {
     runtime_.SetDisplay(this);
@@ -110,4 +110,4 @@ void FrontEnd::ProgramEnded() {
         qApp, [code] { QApplication::exit(code); }, Qt::QueuedConnection);
 }
 
-} // namespace platform::qt
+} // namespace frontend

@@ -9,7 +9,7 @@
 #include "forms/Runtime.h"
 #include "frontend/FormWidget.h"
 
-namespace platform::qt {
+namespace frontend {
 
 // Shows the runtime's windows on the screen and keeps them in step with it, and drives the
 // runtime's clock in real time.
@@ -39,4 +39,4 @@ private:
     qint64 advanced_ = 0;
 };
 
-} // namespace platform::qt
+} // namespace frontend

@@ -8,7 +8,7 @@
 #include "platform/core/SutonnyMj.h"
 #include "platform/core/Windows1252.h"
 
-namespace platform::qt {
+namespace frontend {
 namespace {
 
 QString FirstInstalled(std::initializer_list<const char*> families) {
@@ -91,4 +91,4 @@ QFont SutonnyMjDisplayFont(const forms::FontDesign& font) {
     return f;
 }
 
-} // namespace platform::qt
+} // namespace frontend

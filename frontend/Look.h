@@ -6,7 +6,7 @@
 
 #include "forms/Design.h"
 
-namespace platform::qt {
+namespace frontend {
 
 // A colour of the program (blue-green-red, or a system colour) as Qt's.
 QColor ToQColor(forms::Color color);
@@ -23,4 +23,4 @@ bool SutonnyMjInstalled();
 QString SutonnyMjDisplayText(const std::string& storedText);
 QFont SutonnyMjDisplayFont(const forms::FontDesign& font);
 
-} // namespace platform::qt
+} // namespace frontend

@@ -10,7 +10,7 @@
 #include <map>
 #include <string>
 
-namespace platform::qt {
+namespace frontend {
 
 namespace {
 
@@ -65,4 +65,4 @@ QPixmap Picture(std::string_view path) {
     return pixmap;
 }
 
-} // namespace platform::qt
+} // namespace frontend

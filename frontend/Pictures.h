@@ -5,7 +5,7 @@
 
 #include <string_view>
 
-namespace platform::qt {
+namespace frontend {
 
 // A built-in picture, decoded once for the whole run: a window that loads again draws at once.
 QPixmap Picture(std::string_view path);
@@ -14,4 +14,4 @@ QPixmap Picture(std::string_view path);
 // reads the executable's own bytes: nothing is decoded or copied.
 QImage ReadyToDraw(std::string_view path);
 
-} // namespace platform::qt
+} // namespace frontend

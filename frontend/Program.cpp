@@ -10,7 +10,7 @@
 
 #include "frontend/FrontEnd.h"
 
-namespace platform::qt {
+namespace frontend {
 namespace {
 
 bool HasDisplay() {
@@ -63,4 +63,4 @@ int RunProgram(int argc, char** argv, const std::function<forms::Form&(forms::Ru
     return application.exec();
 }
 
-} // namespace platform::qt
+} // namespace frontend

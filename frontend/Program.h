@@ -4,9 +4,9 @@
 
 #include "forms/Runtime.h"
 
-namespace platform::qt {
+namespace frontend {
 
 // Runs the program on the screen from its startup window; returns its exit status.
 int RunProgram(int argc, char** argv, const std::function<forms::Form&(forms::Runtime&)>& startup);
 
-} // namespace platform::qt
+} // namespace frontend

@@ -142,7 +142,9 @@ int Classify(const Area& area) {
 
 } // namespace
 
-void SetRegionCallLog(std::vector<RegionCall>* log) { CallLog() = log; }
+void SetRegionCallLog(std::vector<RegionCall>* log) {
+    CallLog() = log;
+}
 
 HRGN CreateRectRgn(int x1, int y1, int x2, int y2) {
     Record("CreateRectRgn", {x1, y1, x2, y2});

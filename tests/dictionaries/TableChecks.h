@@ -26,10 +26,14 @@ inline std::string Lower(std::string_view text) {
 }
 
 // The number of characters of a stored text (one per byte on the way to the screen).
-inline std::size_t Characters(std::string_view utf8) { return platform::DecodeUtf8(utf8).size(); }
+inline std::size_t Characters(std::string_view utf8) {
+    return platform::DecodeUtf8(utf8).size();
+}
 
 // The bytes that reach the screen: one Windows-1252 byte per stored character.
-inline std::string Bytes(std::string_view utf8) { return platform::Utf8ToWindows1252(utf8); }
+inline std::string Bytes(std::string_view utf8) {
+    return platform::Utf8ToWindows1252(utf8);
+}
 
 // Neighbouring pairs (i, i+1) out of order, whole texts compared without regard to case. With
 // withinGroups, only pairs whose abbreviations begin with the same letter (ignoring case) count.

@@ -4,11 +4,11 @@
 #include "browser/Form2.h"
 #include "dictionaries/Dictionary.h"
 #include "forms/Runtime.h"
-#include "platform/core/Windows1252.h"
 #include "frontend/FormWidget.h"
 #include "frontend/FrontEnd.h"
 #include "frontend/Look.h"
 #include "frontend/Pictures.h"
+#include "platform/core/Windows1252.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -29,8 +29,8 @@
 
 namespace {
 
-using platform::qt::FormWidget;
-using platform::qt::FrontEnd;
+using frontend::FormWidget;
+using frontend::FrontEnd;
 
 constexpr float kTwips = 15; // the offscreen screen's 96 dots per inch
 
@@ -238,7 +238,7 @@ TEST_F(FrontEndTest, TheHardwareBoxShowsTheBengaliThatItsFontWouldDraw) {
     ASSERT_NE(box, nullptr);
     ASSERT_TRUE(box->isVisible());
     EXPECT_EQ(Ctl("Text7").Text(), stored) << "the box keeps the font's characters";
-    if (platform::qt::SutonnyMjInstalled()) {
+    if (frontend::SutonnyMjInstalled()) {
         EXPECT_EQ(box->toPlainText().toStdString(), stored);
         EXPECT_EQ(QFontInfo(box->font()).family(), QStringLiteral("SutonnyMJ"));
         return;
@@ -295,7 +295,7 @@ TEST(FrontEndFonts, DesignedFontsFallBackToInstalledLookAlikes) {
         {{.name = "Monotype Corsiva", .size = 18, .italic = true}, 24},
     };
     for (const auto& c : cases) {
-        const QFont font = platform::qt::ToQFont(c.font, true);
+        const QFont font = frontend::ToQFont(c.font, true);
         EXPECT_EQ(font.pixelSize(), c.pixels) << c.font.name;
         EXPECT_TRUE(font.bold()) << c.font.name;
         EXPECT_EQ(font.italic(), c.font.italic) << c.font.name;
@@ -307,14 +307,14 @@ TEST(FrontEndPictures, EveryPictureIsStoredReadyToDrawAsItsPictureShowsIt) {
     const char* pictures[] = {":/browser/background.png", ":/browser/emblem.png", ":/browser/marker.png",
                               ":/browser/oxford.png",     ":/browser/exit.png",   ":/common/icon.png"};
     for (const char* path : pictures) {
-        const QImage ready = platform::qt::ReadyToDraw(path);
+        const QImage ready = frontend::ReadyToDraw(path);
         ASSERT_FALSE(ready.isNull()) << path << " is not stored ready to draw";
         const QImage drawn = QImage(QString::fromLatin1(path)).convertToFormat(ready.format());
         EXPECT_EQ(ready, drawn) << path << ": the stored pixels differ from the picture's";
-        EXPECT_EQ(platform::qt::Picture(path).toImage().convertToFormat(ready.format()), drawn) << path;
+        EXPECT_EQ(frontend::Picture(path).toImage().convertToFormat(ready.format()), drawn) << path;
     }
-    EXPECT_TRUE(platform::qt::ReadyToDraw(":/browser/no-such-picture.png").isNull());
-    EXPECT_TRUE(platform::qt::Picture(":/browser/no-such-picture.png").isNull());
+    EXPECT_TRUE(frontend::ReadyToDraw(":/browser/no-such-picture.png").isNull());
+    EXPECT_TRUE(frontend::Picture(":/browser/no-such-picture.png").isNull());
 }
 
 // A small window of the tests' own: a picture with a cursor of its own, one with an icon as its
