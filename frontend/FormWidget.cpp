@@ -59,7 +59,7 @@ FormWidget::FormWidget(forms::Form& form)
 
 void FormWidget::ShowIcon() {
     if (form_ && !form_->Design().icon.empty() && windowIcon().isNull())
-        setWindowIcon(QIcon(Resource(form_->Design().icon)));
+        setWindowIcon(Icon(form_->Design().icon));
 }
 
 void FormWidget::Restack() {
@@ -269,7 +269,7 @@ QCursor FormWidget::PointerOf(int pointer, std::string_view icon, int hotX, int 
         const std::string key = std::string(icon) + '@' + std::to_string(hotX) + ',' + std::to_string(hotY);
         auto it = cursors_.find(key);
         if (it == cursors_.end()) {
-            QPixmap picture(Resource(icon));
+            const QPixmap picture = Picture(icon);
             // A cursor picture carries its hot spot; an icon used as a pointer is held at its centre.
             const int x = hotX >= 0 ? hotX : picture.width() / 2;
             const int y = hotY >= 0 ? hotY : picture.height() / 2;

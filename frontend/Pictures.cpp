@@ -65,4 +65,18 @@ QPixmap Picture(std::string_view path) {
     return pixmap;
 }
 
+QIcon Icon(std::string_view path) {
+    static std::map<std::string, QIcon, std::less<>> made;
+    static const bool cleared = [] {
+        qAddPostRoutine([] { made.clear(); });
+        return true;
+    }();
+    (void)cleared;
+    if (auto it = made.find(path); it != made.end())
+        return it->second;
+    const QIcon icon(Picture(path));
+    made.emplace(std::string(path), icon);
+    return icon;
+}
+
 } // namespace frontend
