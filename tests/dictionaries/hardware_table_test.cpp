@@ -151,6 +151,9 @@ TEST_F(HardwareTableTest, NamedRows) {
                                     '\x67', '\x77', '\x6A', '\x71', '\x62', '\x20', '\x6D', '\x76',
                                     '\x42', '\x87', '\x4B', '\x6A', '\x7C'};
     EXPECT_EQ(Elaboration(440), kMegahertz) << "row 440: elaboration bytes";
+    // The i-kar of "কাঙ্ক্ষিত" stands before the glyph it is drawn against, after the hasanta.
+    EXPECT_NE(Elaboration(39).find("\x4B\x76\x4F\x26\x77\xB6\x5A"), std::string::npos)
+        << "row 39: the bytes of \"কাঙ্ক্ষিত\"";
     EXPECT_NE(Group(Abbreviation(739)), 'W') << "row 740 is the first of the W group";
 }
 
