@@ -198,6 +198,21 @@ TEST_F(HardwareTableTest, AbbreviationLimits) {
     }
 }
 
+TEST_F(HardwareTableTest, LengthsReachBothEndsOfTheirRanges) {
+    std::size_t abbreviationMin = SIZE_MAX, abbreviationMax = 0, elaborationMin = SIZE_MAX,
+                elaborationMax = 0;
+    for (int i = 0; i < kRows; ++i) {
+        abbreviationMin = std::min(abbreviationMin, Abbreviation(i).size());
+        abbreviationMax = std::max(abbreviationMax, Abbreviation(i).size());
+        elaborationMin = std::min(elaborationMin, Elaboration(i).size());
+        elaborationMax = std::max(elaborationMax, Elaboration(i).size());
+    }
+    EXPECT_EQ(abbreviationMin, 1u) << "the shortest abbreviation";
+    EXPECT_EQ(abbreviationMax, 60u) << "the longest abbreviation";
+    EXPECT_EQ(elaborationMin, 10u) << "the shortest elaboration";
+    EXPECT_EQ(elaborationMax, 355u) << "the longest elaboration";
+}
+
 TEST_F(HardwareTableTest, ElaborationLengths) {
     for (int i = 0; i < kRows; ++i) {
         std::string e = Elaboration(i);
@@ -225,6 +240,7 @@ TEST_F(HardwareTableTest, NamedRows) {
         {321, "Hard Disk Controller", 0},
         {382, "IP (internet protocol)", 56},
         {383, "Internet Protocol", 56},
+        {395, "K", 0},
         {400, "Kilobyte", 0},
         {401, "Lan Manager", 355},
         {440, "Megahertz (MHz)", 29},
@@ -239,6 +255,8 @@ TEST_F(HardwareTableTest, NamedRows) {
         }
     }
     EXPECT_EQ(Abbreviation(218).size(), 60u) << "row 218: abbreviation length";
+    // The one-letter term heads its letter group, so typing it selects it.
+    EXPECT_EQ(tablechecks::FirstMatch(table, "k"), 395) << "typing \"k\"";
     const std::string kMegahertz = {'\x63', '\xD6', '\x77', '\x5A', '\x20', '\x86', '\x6D', '\x87',
                                     '\x4B', '\x87', '\xDB', '\x20', '\x47', '\x4B', '\x20', '\x77',
                                     '\x67', '\x77', '\x6A', '\x71', '\x62', '\x20', '\x6D', '\x76',
