@@ -699,7 +699,14 @@ DrawnCluster DrawCluster(const std::u32string& letters, char32_t postVowel) {
                 best = &conjunct;
             }
             if (best != nullptr) {
-                out.pieces.back() += best->bytes;
+                // A conjunct drawn with a visible hasanta is as many pieces as the glyphs it
+                // separates, so that a vowel sign finds the glyph it is drawn against.
+                for (char b : best->bytes) {
+                    if (b == '&')
+                        out.pieces.emplace_back();
+                    else
+                        out.pieces.back() += b;
+                }
                 p += best->text.size();
                 for (char32_t c : best->text) {
                     if (IsConsonant(c))
@@ -896,8 +903,9 @@ private:
         }
 
         DrawnCluster drawn = DrawCluster(letters, post);
-        // The pre-base sign goes before the letter it is drawn against: the last piece where the
-        // cluster is broken by a hasanta, unless a reph holds the cluster together.
+        // The pre-base sign goes before the glyph it is drawn against: the last piece where the
+        // cluster is broken by a hasanta, unless a reph holds the cluster together. Within a
+        // piece, a half form and its second part, or a letter and its phala, take it in front.
         std::size_t preBefore = (pre != 0 && !reph) ? drawn.pieces.size() - 1 : 0;
         for (std::size_t k = 0; k < drawn.pieces.size(); ++k) {
             if (k > 0)

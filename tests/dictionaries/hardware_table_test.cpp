@@ -7,9 +7,12 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdint>
+#include <fstream>
 #include <set>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -63,6 +66,96 @@ bool StartsWithDigit(std::string_view abbreviation) {
     return !abbreviation.empty() && std::isdigit(static_cast<unsigned char>(abbreviation[0])) != 0;
 }
 
+// One line of dictionaries/spelling.tsv: a spelling the table uses and those it does not.
+struct Spelling {
+    int line;
+    std::string used;
+    std::vector<std::string> notUsed;
+};
+
+std::vector<Spelling> ReadSpellingList() {
+    std::vector<Spelling> list;
+    std::ifstream in(LUMITRA_SPELLING_LIST, std::ios::binary);
+    std::string text;
+    for (int line = 1; std::getline(in, text); ++line) {
+        if (text.empty() || text[0] == '#')
+            continue;
+        const auto tab = text.find('\t');
+        const auto tab2 = text.find('\t', tab + 1);
+        Spelling spelling{line, text.substr(0, tab), {}};
+        const std::string others = text.substr(tab + 1, tab2 == std::string::npos ? tab2 : tab2 - tab - 1);
+        for (std::size_t start = 0;;) {
+            const auto bar = others.find(" | ", start);
+            spelling.notUsed.push_back(others.substr(start, bar == std::string::npos ? bar : bar - start));
+            if (bar == std::string::npos)
+                break;
+            start = bar + 3;
+        }
+        if (tab == std::string::npos || spelling.used.empty())
+            spelling.notUsed.clear();
+        list.push_back(std::move(spelling));
+    }
+    return list;
+}
+
+bool IsBengaliLetter(char32_t c) {
+    return (c >= 0x0980 && c <= 0x09FF) || c == 0x200C || c == 0x200D;
+}
+
+// Where a spelling of the list stands in a text, as [start, end) ranges: a whole word, or with
+// further letters where the spelling has a "*".
+std::vector<std::pair<std::size_t, std::size_t>> Occurrences(const std::u32string& text,
+                                                             std::string_view spelling) {
+    std::u32string core = platform::DecodeUtf8(spelling);
+    const bool openStart = !core.empty() && core.front() == U'*';
+    const bool openEnd = core.size() > 1 && core.back() == U'*';
+    core = core.substr(openStart ? 1 : 0, core.size() - (openStart ? 1 : 0) - (openEnd ? 1 : 0));
+    std::vector<std::pair<std::size_t, std::size_t>> found;
+    for (std::size_t at = text.find(core); !core.empty() && at != std::u32string::npos;
+         at = text.find(core, at + 1)) {
+        const std::size_t end = at + core.size();
+        if ((openStart || at == 0 || !IsBengaliLetter(text[at - 1])) &&
+            (openEnd || end == text.size() || !IsBengaliLetter(text[end])))
+            found.emplace_back(at, end);
+    }
+    return found;
+}
+
+TEST_F(HardwareTableTest, EveryRowKeepsToTheSpellingList) {
+    const std::vector<Spelling> list = ReadSpellingList();
+    ASSERT_FALSE(list.empty()) << "no spelling list at " << LUMITRA_SPELLING_LIST;
+    for (const Spelling& s : list)
+        EXPECT_FALSE(s.notUsed.empty() || s.notUsed.front().empty())
+            << "spelling list line " << s.line << ": not a used spelling, a tab and the others";
+    std::vector<int> rowsUsing(list.size(), 0);
+    for (int i = 0; i < kRows; ++i) {
+        const std::u32string text = platform::DecodeUtf8(platform::DecodeSutonnyMj(Elaboration(i)));
+        // A spelling used may hold one that is not ("কি না" holds "কি"); there it stands.
+        std::vector<std::pair<std::size_t, std::size_t>> usedAt;
+        for (std::size_t k = 0; k < list.size(); ++k) {
+            const auto used = Occurrences(text, list[k].used);
+            rowsUsing[k] += used.empty() ? 0 : 1;
+            usedAt.insert(usedAt.end(), used.begin(), used.end());
+        }
+        for (const Spelling& s : list) {
+            for (const std::string& other : s.notUsed) {
+                for (const auto& [start, end] : Occurrences(text, other)) {
+                    if (std::any_of(usedAt.begin(), usedAt.end(),
+                                    [&](const auto& u) { return u.first <= start && end <= u.second; }))
+                        continue;
+                    const std::size_t from = start < 12 ? 0 : start - 12;
+                    ADD_FAILURE() << "row " << i << ": \"" << other << "\" where the list uses \"" << s.used
+                                  << "\": ..." << platform::EncodeUtf8(text.substr(from, end + 12 - from))
+                                  << "...";
+                }
+            }
+        }
+    }
+    for (std::size_t k = 0; k < list.size(); ++k)
+        EXPECT_GT(rowsUsing[k], 0) << "spelling list line " << list[k].line << ": no row uses \""
+                                   << list[k].used << "\"";
+}
+
 TEST_F(HardwareTableTest, DuplicateAbbreviations) {
     std::set<std::string_view> distinct;
     for (int i = 0; i < kRows; ++i)
@@ -105,6 +198,21 @@ TEST_F(HardwareTableTest, AbbreviationLimits) {
     }
 }
 
+TEST_F(HardwareTableTest, LengthsReachBothEndsOfTheirRanges) {
+    std::size_t abbreviationMin = SIZE_MAX, abbreviationMax = 0, elaborationMin = SIZE_MAX,
+                elaborationMax = 0;
+    for (int i = 0; i < kRows; ++i) {
+        abbreviationMin = std::min(abbreviationMin, Abbreviation(i).size());
+        abbreviationMax = std::max(abbreviationMax, Abbreviation(i).size());
+        elaborationMin = std::min(elaborationMin, Elaboration(i).size());
+        elaborationMax = std::max(elaborationMax, Elaboration(i).size());
+    }
+    EXPECT_EQ(abbreviationMin, 1u) << "the shortest abbreviation";
+    EXPECT_EQ(abbreviationMax, 60u) << "the longest abbreviation";
+    EXPECT_EQ(elaborationMin, 10u) << "the shortest elaboration";
+    EXPECT_EQ(elaborationMax, 355u) << "the longest elaboration";
+}
+
 TEST_F(HardwareTableTest, ElaborationLengths) {
     for (int i = 0; i < kRows; ++i) {
         std::string e = Elaboration(i);
@@ -132,6 +240,7 @@ TEST_F(HardwareTableTest, NamedRows) {
         {321, "Hard Disk Controller", 0},
         {382, "IP (internet protocol)", 56},
         {383, "Internet Protocol", 56},
+        {395, "K", 0},
         {400, "Kilobyte", 0},
         {401, "Lan Manager", 355},
         {440, "Megahertz (MHz)", 29},
@@ -146,11 +255,16 @@ TEST_F(HardwareTableTest, NamedRows) {
         }
     }
     EXPECT_EQ(Abbreviation(218).size(), 60u) << "row 218: abbreviation length";
+    // The one-letter term heads its letter group, so typing it selects it.
+    EXPECT_EQ(tablechecks::FirstMatch(table, "k"), 395) << "typing \"k\"";
     const std::string kMegahertz = {'\x63', '\xD6', '\x77', '\x5A', '\x20', '\x86', '\x6D', '\x87',
                                     '\x4B', '\x87', '\xDB', '\x20', '\x47', '\x4B', '\x20', '\x77',
                                     '\x67', '\x77', '\x6A', '\x71', '\x62', '\x20', '\x6D', '\x76',
                                     '\x42', '\x87', '\x4B', '\x6A', '\x7C'};
     EXPECT_EQ(Elaboration(440), kMegahertz) << "row 440: elaboration bytes";
+    // The i-kar of "কাঙ্ক্ষিত" stands before the glyph it is drawn against, after the hasanta.
+    EXPECT_NE(Elaboration(39).find("\x4B\x76\x4F\x26\x77\xB6\x5A"), std::string::npos)
+        << "row 39: the bytes of \"কাঙ্ক্ষিত\"";
     EXPECT_NE(Group(Abbreviation(739)), 'W') << "row 740 is the first of the W group";
 }
 
