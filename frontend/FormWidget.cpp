@@ -16,6 +16,7 @@
 #include <limits>
 #include <vector>
 
+#include "forms/Placement.h"
 #include "forms/Runtime.h"
 #include "frontend/Look.h"
 #include "frontend/Pictures.h"
@@ -217,10 +218,15 @@ void FormWidget::ApplyRegion() {
 
 void FormWidget::CentreOnScreen() {
     QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen)
+    if (!screen || !form_)
         return;
-    const QRect area = screen->availableGeometry();
-    move(area.center() - QPoint(width() / 2, height() / 2));
+    // The whole screen, panels and all, as a window centred at start-up stands on it.
+    const QRect area = screen->geometry();
+    const forms::FormDesign& design = form_->Design();
+    const forms::PixelPoint at =
+        forms::CentredOnScreen(area.width(), area.height(), design.clientWidth, design.clientHeight,
+                               form_->App().TwipsPerPixelX(), form_->App().TwipsPerPixelY());
+    move(area.topLeft() + QPoint(at.x, at.y));
 }
 
 void FormWidget::StartMove() {
