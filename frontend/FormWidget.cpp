@@ -18,6 +18,7 @@
 
 #include "forms/Placement.h"
 #include "forms/Runtime.h"
+#include "frontend/LabelText.h"
 #include "frontend/Look.h"
 #include "frontend/Pictures.h"
 #include "platform/core/User32.h"
@@ -341,13 +342,14 @@ void FormWidget::PaintControl(QPainter& p, const forms::Control& c) {
     case forms::ControlKind::Label: {
         if (d.backStyle == 1)
             p.fillRect(box, ToQColor(d.backColor));
+        const LabelText text(FromUtf8(c.Caption()), ToQFont(d.font, c.FontBold()), box.width(), d.alignment,
+                             d.wordWrap);
+        // A label shows nothing of its caption beyond its own box.
+        p.save();
+        p.setClipRect(box, Qt::IntersectClip);
         p.setPen(ToQColor(c.ForeColor()));
-        p.setFont(ToQFont(d.font, c.FontBold()));
-        int flags = d.wordWrap ? Qt::TextWordWrap : 0;
-        flags |= d.alignment == forms::Alignment::Center  ? Qt::AlignHCenter
-                 : d.alignment == forms::Alignment::Right ? Qt::AlignRight
-                                                          : Qt::AlignLeft;
-        p.drawText(box, flags | Qt::AlignTop, FromUtf8(c.Caption()));
+        text.Draw(p, box.topLeft());
+        p.restore();
         break;
     }
     case forms::ControlKind::Image: {
