@@ -276,7 +276,7 @@ QCursor FormWidget::PointerOf(int pointer, std::string_view icon, int hotX, int 
         const std::string key = std::string(icon) + '@' + std::to_string(hotX) + ',' + std::to_string(hotY);
         auto it = cursors_.find(key);
         if (it == cursors_.end()) {
-            const QPixmap picture = Picture(icon);
+            const QPixmap picture = PointerPicture(icon);
             // A cursor picture carries its hot spot; an icon used as a pointer is held at its centre.
             const int x = hotX >= 0 ? hotX : picture.width() / 2;
             const int y = hotY >= 0 ? hotY : picture.height() / 2;
