@@ -131,7 +131,7 @@ const forms::FormDesign& Form2Design() {
         .clientWidth = 10005,
         .clientHeight = 8790,
         .picture = ":/browser/background.png",
-        .icon = ":/common/icon.png",
+        .icon = ":/common/icon.ico",
         .controls =
             {
                 SearchBox("Text15", 24),

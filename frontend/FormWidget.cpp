@@ -16,7 +16,9 @@
 #include <limits>
 #include <vector>
 
+#include "forms/Placement.h"
 #include "forms/Runtime.h"
+#include "frontend/LabelText.h"
 #include "frontend/Look.h"
 #include "frontend/Pictures.h"
 #include "platform/core/User32.h"
@@ -217,10 +219,15 @@ void FormWidget::ApplyRegion() {
 
 void FormWidget::CentreOnScreen() {
     QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen)
+    if (!screen || !form_)
         return;
-    const QRect area = screen->availableGeometry();
-    move(area.center() - QPoint(width() / 2, height() / 2));
+    // The whole screen, panels and all, as a window centred at start-up stands on it.
+    const QRect area = screen->geometry();
+    const forms::FormDesign& design = form_->Design();
+    const forms::PixelPoint at =
+        forms::CentredOnScreen(area.width(), area.height(), design.clientWidth, design.clientHeight,
+                               form_->App().TwipsPerPixelX(), form_->App().TwipsPerPixelY());
+    move(area.topLeft() + QPoint(at.x, at.y));
 }
 
 void FormWidget::StartMove() {
@@ -269,7 +276,7 @@ QCursor FormWidget::PointerOf(int pointer, std::string_view icon, int hotX, int 
         const std::string key = std::string(icon) + '@' + std::to_string(hotX) + ',' + std::to_string(hotY);
         auto it = cursors_.find(key);
         if (it == cursors_.end()) {
-            const QPixmap picture = Picture(icon);
+            const QPixmap picture = PointerPicture(icon);
             // A cursor picture carries its hot spot; an icon used as a pointer is held at its centre.
             const int x = hotX >= 0 ? hotX : picture.width() / 2;
             const int y = hotY >= 0 ? hotY : picture.height() / 2;
@@ -335,13 +342,14 @@ void FormWidget::PaintControl(QPainter& p, const forms::Control& c) {
     case forms::ControlKind::Label: {
         if (d.backStyle == 1)
             p.fillRect(box, ToQColor(d.backColor));
+        const LabelText text(FromUtf8(c.Caption()), ToQFont(d.font, c.FontBold()), box.width(), d.alignment,
+                             d.wordWrap);
+        // A label shows nothing of its caption beyond its own box.
+        p.save();
+        p.setClipRect(box, Qt::IntersectClip);
         p.setPen(ToQColor(c.ForeColor()));
-        p.setFont(ToQFont(d.font, c.FontBold()));
-        int flags = d.wordWrap ? Qt::TextWordWrap : 0;
-        flags |= d.alignment == forms::Alignment::Center  ? Qt::AlignHCenter
-                 : d.alignment == forms::Alignment::Right ? Qt::AlignRight
-                                                          : Qt::AlignLeft;
-        p.drawText(box, flags | Qt::AlignTop, FromUtf8(c.Caption()));
+        text.Draw(p, box.topLeft());
+        p.restore();
         break;
     }
     case forms::ControlKind::Image: {

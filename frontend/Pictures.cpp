@@ -2,9 +2,11 @@
 
 #include <QCoreApplication>
 #include <QImage>
+#include <QImageReader>
 #include <QResource>
 #include <QString>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <map>
@@ -65,6 +67,18 @@ QPixmap Picture(std::string_view path) {
     return pixmap;
 }
 
+const std::vector<QImage>& Images(std::string_view path) {
+    static std::map<std::string, std::vector<QImage>, std::less<>> read;
+    if (auto it = read.find(path); it != read.end())
+        return it->second;
+    QImageReader reader(QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size())));
+    std::vector<QImage> images;
+    for (QImage image = reader.read(); !image.isNull();
+         image = reader.jumpToNextImage() ? reader.read() : QImage())
+        images.push_back(image);
+    return read.emplace(std::string(path), std::move(images)).first->second;
+}
+
 QIcon Icon(std::string_view path) {
     static std::map<std::string, QIcon, std::less<>> made;
     static const bool cleared = [] {
@@ -74,9 +88,27 @@ QIcon Icon(std::string_view path) {
     (void)cleared;
     if (auto it = made.find(path); it != made.end())
         return it->second;
-    const QIcon icon(Picture(path));
+    // One image of each size, the first: an icon file holds an image for a colour screen before those
+    // of the same size for screens of fewer colours, and a desktop here has a colour screen.
+    QIcon icon;
+    std::vector<QSize> sizes;
+    for (const QImage& image : Images(path))
+        if (std::find(sizes.begin(), sizes.end(), image.size()) == sizes.end()) {
+            sizes.push_back(image.size());
+            icon.addPixmap(QPixmap::fromImage(image));
+        }
     made.emplace(std::string(path), icon);
     return icon;
+}
+
+QPixmap PointerPicture(std::string_view path) {
+    const std::vector<QImage>& images = Images(path);
+    if (images.size() <= 1)
+        return Picture(path);
+    // The system's pointers are 32 x 32 pixels.
+    const auto pointerSized = std::find_if(images.begin(), images.end(),
+                                           [](const QImage& image) { return image.size() == QSize(32, 32); });
+    return QPixmap::fromImage(pointerSized != images.end() ? *pointerSized : images.front());
 }
 
 } // namespace frontend

@@ -32,7 +32,7 @@ const forms::FormDesign& Form1Design() {
         .clientWidth = 7815,
         .clientHeight = 6480,
         .picture = ":/menu/background.png",
-        .icon = ":/common/icon.png",
+        .icon = ":/common/icon.ico",
         .controls =
             {
                 skin::TitleBarFrame("Shape2", 6510),

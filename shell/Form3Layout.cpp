@@ -30,10 +30,10 @@ constexpr Color kWhite = 0xFFFFFF;
 
 constexpr std::string_view kSupportMail = "help@lumitrasoftware.com";
 
-// A pointing hand whose fingertip is the hot spot, and an icon (held at its centre) of a hand
-// holding a pointer stick.
+// A pointing hand whose fingertip is the hot spot, and an icon (32 x 32 and 16 x 16, held at its
+// centre) of a hand holding a pointer stick.
 constexpr std::string_view kHandPointer = ":/help/hand.png";
-constexpr std::string_view kStickPointer = ":/help/stick.png";
+constexpr std::string_view kStickPointer = ":/help/stick.ico";
 
 ControlDesign Text(std::string_view name, std::string_view caption, float left, float top, float width,
                    float height, FontDesign font, Color color, Alignment alignment, bool visible = false) {
@@ -71,7 +71,7 @@ const forms::FormDesign& Form3Design() {
         .clientWidth = 8460,
         .clientHeight = 6585,
         .picture = ":/help/background.png",
-        .icon = ":/help/icon.png",
+        .icon = ":/help/icon.ico",
         .controls =
             {
                 skin::TitleBarFrame("Shape6", 6960),

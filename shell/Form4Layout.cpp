@@ -35,7 +35,7 @@ const forms::FormDesign& Form4Design() {
         .clientWidth = 4860,
         .clientHeight = 4290,
         .picture = ":/splash/background.png",
-        .icon = ":/common/icon.png",
+        .icon = ":/common/icon.ico",
         .controls =
             {
                 ProgressPicture("Image3", 630, 2550, false, ":/splash/progress-full.png"),

@@ -305,7 +305,7 @@ TEST(FrontEndFonts, DesignedFontsFallBackToInstalledLookAlikes) {
 
 TEST(FrontEndPictures, EveryPictureIsStoredReadyToDrawAsItsPictureShowsIt) {
     const char* pictures[] = {":/browser/background.png", ":/browser/emblem.png", ":/browser/marker.png",
-                              ":/browser/oxford.png",     ":/browser/exit.png",   ":/common/icon.png"};
+                              ":/browser/oxford.png",     ":/browser/exit.png",   ":/help/hand.png"};
     for (const char* path : pictures) {
         const QImage ready = frontend::ReadyToDraw(path);
         ASSERT_FALSE(ready.isNull()) << path << " is not stored ready to draw";
@@ -331,9 +331,9 @@ public:
              .left = 0,
              .width = 960,
              .height = 960,
-             .picture = ":/common/icon.png",
+             .picture = ":/help/hand.png",
              .mousePointer = 99,
-             .mouseIcon = ":/common/icon.png",
+             .mouseIcon = ":/help/hand.png",
              .mouseIconHotX = 12,
              .mouseIconHotY = 1},
             {.kind = forms::ControlKind::Image,
@@ -342,7 +342,7 @@ public:
              .width = 960,
              .height = 960,
              .mousePointer = 99,
-             .mouseIcon = ":/common/icon.png"},
+             .mouseIcon = ":/common/icon.ico"},
             {.kind = forms::ControlKind::Label, .name = "Plain", .left = 2000, .width = 900, .height = 900}}};
     explicit PointerWindow(forms::Runtime& rt) : Form(rt, design) {}
 };

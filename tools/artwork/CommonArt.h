@@ -10,7 +10,7 @@ void PaintIcon(QPainter& painter, const QRectF& rect);
 
 namespace common {
 
-// common/icon.png, 64 x 64: the window icon of every window.
+// The icon of every window but the help window, 64 x 64.
 QImage Icon();
 
 } // namespace common

@@ -108,32 +108,52 @@ qreal PaintCentredLines(QPainter& painter, const QString& text, qreal baseline, 
     return baseline;
 }
 
-// The round badge of the help window: a question mark on white, ringed in red.
-void PaintQuestionBadge(QPainter& painter, QPointF centre, qreal radius) {
+// The colours of a question badge: its ring from top to bottom, its disc from the light to the
+// rim, the fine line inside the ring, and its mark.
+struct BadgeColours {
+    QColor ringTop, ringBottom;
+    QColor discLight, discMiddle, discRim;
+    QColor line;
+    QColor mark;
+};
+
+const BadgeColours kRedOnWhite{kBrightRed, kRed, kWhite, kCream, kPaper, WithAlpha(kGoldDark, 150), kRed};
+const BadgeColours kWhiteOnGreen{QColor(0x3c, 0xb4, 0x4a),
+                                 QColor(0x0e, 0x5a, 0x1c),
+                                 QColor(0x52, 0xc8, 0x5e),
+                                 QColor(0x22, 0x96, 0x34),
+                                 QColor(0x14, 0x6e, 0x24),
+                                 WithAlpha(kWhite, 90),
+                                 kWhite};
+
+// The round badge of the help window: a question mark on a disc in a ring, red on white as the
+// title bar shows it.
+void PaintQuestionBadge(QPainter& painter, QPointF centre, qreal radius,
+                        const BadgeColours& colours = kRedOnWhite) {
     painter.save();
     painter.setPen(Qt::NoPen);
     QLinearGradient ring(centre.x(), centre.y() - radius, centre.x(), centre.y() + radius);
-    ring.setColorAt(0.0, kBrightRed);
-    ring.setColorAt(1.0, kRed);
+    ring.setColorAt(0.0, colours.ringTop);
+    ring.setColorAt(1.0, colours.ringBottom);
     painter.setBrush(ring);
     painter.drawEllipse(centre, radius, radius);
     const qreal inner = radius * 0.84;
     QRadialGradient disc(centre.x() - inner * 0.3, centre.y() - inner * 0.4, inner * 1.6);
-    disc.setColorAt(0.0, kWhite);
-    disc.setColorAt(0.6, kCream);
-    disc.setColorAt(1.0, kPaper);
+    disc.setColorAt(0.0, colours.discLight);
+    disc.setColorAt(0.6, colours.discMiddle);
+    disc.setColorAt(1.0, colours.discRim);
     painter.setBrush(disc);
     painter.drawEllipse(centre, inner, inner);
     if (radius >= 14.0) {
         painter.setBrush(Qt::NoBrush);
-        painter.setPen(QPen(WithAlpha(kGoldDark, 150), std::max(0.8, radius * 0.04)));
+        painter.setPen(QPen(colours.line, std::max(0.8, radius * 0.04)));
         painter.drawEllipse(centre, inner - radius * 0.07, inner - radius * 0.07);
     }
     const QFont mark =
         MakeFont(kSerif, std::max(7, static_cast<int>(std::lround(radius * 1.35))), QFont::Bold);
     PaintTextCentred(painter, centre + QPointF(radius * 0.03, radius * 0.06), QStringLiteral("?"), mark,
                      WithAlpha(kInk, 90));
-    PaintTextCentred(painter, centre, QStringLiteral("?"), mark, kRed);
+    PaintTextCentred(painter, centre, QStringLiteral("?"), mark, colours.mark);
     painter.restore();
 }
 
@@ -198,9 +218,10 @@ QImage PageCanvas(const QString& heading) {
 }
 
 // The hand of the pointers, drawn in the classic way: white with a dark outline.
-void PaintCursorOutline(QPainter& painter, const QPainterPath& shape) {
+void PaintCursorOutline(QPainter& painter, const QPainterPath& shape, qreal lineScale = 1.0) {
     PaintShadow(painter, shape, QPointF(1.0, 1.0), 1, WithAlpha(QColor(0, 0, 0), 110));
-    painter.setPen(QPen(QColor(0x10, 0x00, 0x00), 1.1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setPen(
+        QPen(QColor(0x10, 0x00, 0x00), 1.1 * lineScale, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.setBrush(kWhite);
     painter.drawPath(shape);
 }
@@ -392,30 +413,33 @@ QImage HandPointer() {
     return image;
 }
 
-QImage StickPointer() {
-    QImage image = NewImage(32, 32);
+QImage StickPointer(int size) {
+    QImage image = NewImage(size, size);
     QPainter painter;
     BeginPainting(painter, image);
-    // Drawn along the stick: it runs to the left from the fist, and the whole turns so that its tip
-    // lies in the top-left corner.
+    // Drawn on 32 x 32 along the stick: it runs to the left from the fist, and the whole turns so that
+    // its tip lies in the top-left corner.
+    painter.scale(size / 32.0, size / 32.0);
     painter.translate(20.0, 20.0);
     painter.rotate(45.0);
+    // The smaller picture draws its lines thicker, so that they still show.
+    const qreal line = size < 32 ? 1.6 : 1.0;
     QPainterPath stick;
-    stick.moveTo(-26.0, -0.6);
-    stick.lineTo(11.0, -1.8);
-    stick.lineTo(11.0, 1.8);
-    stick.lineTo(-26.0, 0.6);
+    stick.moveTo(-26.0, -0.6 * line);
+    stick.lineTo(11.0, -1.8 * line);
+    stick.lineTo(11.0, 1.8 * line);
+    stick.lineTo(-26.0, 0.6 * line);
     stick.closeSubpath();
     PaintShadow(painter, stick, QPointF(0.8, 0.8), 1, WithAlpha(QColor(0, 0, 0), 110));
     QLinearGradient wood(0.0, -1.6, 0.0, 1.6);
     wood.setColorAt(0.0, kGoldLight);
     wood.setColorAt(1.0, kGoldDark);
-    painter.setPen(QPen(QColor(0x3a, 0x1a, 0x02), 0.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setPen(QPen(QColor(0x3a, 0x1a, 0x02), 0.8 * line, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.setBrush(wood);
     painter.drawPath(stick);
     painter.setPen(Qt::NoPen);
     painter.setBrush(kRed);
-    painter.drawEllipse(QPointF(-25.5, 0.0), 1.4, 1.2);
+    painter.drawEllipse(QPointF(-25.5, 0.0), 1.4 * line, 1.2 * line);
 
     // The fingers wrap the stick from below and the thumb lies along it on top.
     QPainterPath fist;
@@ -423,23 +447,45 @@ QImage StickPointer() {
     QPainterPath thumb;
     thumb.addRoundedRect(QRectF(-9.0, -6.5, 12.0, 5.0), 2.5, 2.5);
     fist = fist.united(thumb).simplified();
-    PaintCursorOutline(painter, fist);
-    painter.setPen(QPen(QColor(0x10, 0x00, 0x00), 0.9, Qt::SolidLine, Qt::RoundCap));
-    for (const qreal x : {-2.5, 1.0, 4.5})
-        painter.drawLine(QPointF(x, 1.5), QPointF(x, 7.0));
-    painter.drawLine(QPointF(-5.0, -1.5), QPointF(2.5, -1.5));
+    PaintCursorOutline(painter, fist, line);
+    if (size >= 32) {
+        painter.setPen(QPen(QColor(0x10, 0x00, 0x00), 0.9, Qt::SolidLine, Qt::RoundCap));
+        for (const qreal x : {-2.5, 1.0, 4.5})
+            painter.drawLine(QPointF(x, 1.5), QPointF(x, 7.0));
+        painter.drawLine(QPointF(-5.0, -1.5), QPointF(2.5, -1.5));
+    }
     painter.end();
     return image;
 }
 
-QImage Icon() {
-    QImage image = NewImage(64, 64);
+QImage IconRedOnWhite() {
+    QImage image = NewImage(32, 32);
     QPainter painter;
     BeginPainting(painter, image);
-    QPainterPath disc;
-    disc.addEllipse(QPointF(32.0, 31.0), 29.0, 29.0);
-    PaintShadow(painter, disc, QPointF(0.0, 1.5), 2, WithAlpha(kInk, 150));
-    PaintQuestionBadge(painter, QPointF(32.0, 31.0), 29.0);
+    PaintQuestionBadge(painter, QPointF(16.0, 16.0), 15.0, kRedOnWhite);
+    painter.end();
+    return image;
+}
+
+QImage IconWhiteOnGreen() {
+    QImage image = NewImage(32, 32);
+    QPainter painter;
+    BeginPainting(painter, image);
+    PaintQuestionBadge(painter, QPointF(16.0, 16.0), 15.0, kWhiteOnGreen);
+    painter.end();
+    return image;
+}
+
+QImage IconMonochrome() {
+    // Black and white only, with hard edges: a white disc in a black ring, and a black mark.
+    QImage image = NewImage(32, 32);
+    QPainter painter(&image);
+    painter.setPen(QPen(Qt::black, 2.0));
+    painter.setBrush(Qt::white);
+    painter.drawEllipse(QRectF(1.0, 1.0, 30.0, 30.0));
+    QFont mark = MakeFont(kSerif, 22, QFont::Bold);
+    mark.setStyleStrategy(QFont::NoAntialias);
+    PaintTextCentred(painter, QPointF(16.0, 16.0), QStringLiteral("?"), mark, Qt::black);
     painter.end();
     return image;
 }

@@ -19,10 +19,14 @@ QImage HelpButton(const QImage& background);
 QImage TermsPage();
 QImage DownloadPage();
 QImage HelpPage();
-// Pointers, 32 x 32, transparent around the hand: a pointing hand whose fingertip at (12, 1) is
-// the hot spot, and a hand holding a pointer stick aimed at the top-left corner.
+// A pointing hand whose fingertip at (12, 1) is the hot spot, 32 x 32, transparent around the hand.
 QImage HandPointer();
-QImage StickPointer();
-QImage Icon(); // 64 x 64, a question mark on a round badge
+// A hand holding a pointer stick aimed at the top-left corner, size x size (32 or 16).
+QImage StickPointer(int size);
+// The window's icon, 32 x 32 each: a question mark on a round badge, red on white, white on green,
+// and black on white with hard edges.
+QImage IconRedOnWhite();
+QImage IconWhiteOnGreen();
+QImage IconMonochrome();
 
 } // namespace artwork::help

@@ -1,13 +1,16 @@
-// Renders the program's pictures into the folder named on the command line, one PNG per picture,
-// in the sub-folders the program's resources expect (browser/, common/, help/, menu/, splash/).
+// Renders the program's pictures into the folder named on the command line, one PNG per picture and
+// one icon file (.ico) per icon with all of its images, in the sub-folders the program's resources
+// expect (browser/, common/, help/, menu/, splash/).
 #include "BrowserArt.h"
 #include "CommonArt.h"
 #include "HelpArt.h"
+#include "IconFile.h"
 #include "MenuArt.h"
 #include "Paint.h"
 #include "SplashArt.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QGuiApplication>
@@ -22,6 +25,11 @@ struct Picture {
     QString path;
     QImage image;
     bool transparent;
+};
+
+struct Icon {
+    QString path;
+    std::vector<artwork::IconImage> images;
 };
 
 } // namespace
@@ -64,7 +72,6 @@ int main(int argc, char** argv) {
         {QStringLiteral("browser/back.png"), browser::Back(background), false},
         {QStringLiteral("browser/marker.png"), browser::Marker(), true},
         {QStringLiteral("browser/emblem.png"), browser::Emblem(), true},
-        {QStringLiteral("common/icon.png"), artwork::common::Icon(), true},
         {QStringLiteral("splash/background.png"), splashBackground, false},
         {QStringLiteral("splash/progress-short.png"), splash::ProgressShort(splashBackground), false},
         {QStringLiteral("splash/progress-two-thirds.png"), splash::ProgressTwoThirds(splashBackground),
@@ -84,8 +91,13 @@ int main(int argc, char** argv) {
         {QStringLiteral("help/downloadpage.png"), help::DownloadPage(), false},
         {QStringLiteral("help/helppage.png"), help::HelpPage(), false},
         {QStringLiteral("help/hand.png"), help::HandPointer(), true},
-        {QStringLiteral("help/stick.png"), help::StickPointer(), true},
-        {QStringLiteral("help/icon.png"), help::Icon(), true},
+    };
+    const std::vector<Icon> icons = {
+        {QStringLiteral("common/icon.ico"), {{artwork::common::Icon(), 256}}},
+        {QStringLiteral("help/icon.ico"),
+         {{help::IconRedOnWhite(), 16}, {help::IconWhiteOnGreen(), 16}, {help::IconMonochrome(), 2}}},
+        // A pointer takes the image of its own size; full colour, since nothing asks for fewer.
+        {QStringLiteral("help/stick.ico"), {{help::StickPointer(32), 0}, {help::StickPointer(16), 0}}},
     };
 
     int failures = 0;
@@ -99,6 +111,17 @@ int main(int argc, char** argv) {
             continue;
         }
         std::printf("%s %dx%d\n", qPrintable(path), image.width(), image.height());
+    }
+    for (const Icon& icon : icons) {
+        const QString path = output.filePath(icon.path);
+        QFile file(path);
+        if (!QDir().mkpath(QFileInfo(path).path()) || !file.open(QIODevice::WriteOnly) ||
+            file.write(artwork::IconFile(icon.images)) < 0) {
+            std::fprintf(stderr, "render-artwork: cannot write %s\n", qPrintable(path));
+            ++failures;
+            continue;
+        }
+        std::printf("%s %zu images\n", qPrintable(path), icon.images.size());
     }
     return failures == 0 ? 0 : 1;
 }

@@ -15,8 +15,9 @@ cleanup() {
 }
 trap cleanup EXIT
 
-screen_width=1024
-screen_height=768
+# A check may ask for a screen of another size by setting these before it sources this file.
+screen_width=${screen_width:-1024}
+screen_height=${screen_height:-768}
 
 start_display() {
   # Xvfb picks a free display number itself and writes it on a pipe once it listens.
