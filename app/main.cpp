@@ -1,6 +1,10 @@
+#include "app/Version.h"
 #include "frontend/Program.h"
 #include "shell/Windows.h"
 
 int main(int argc, char** argv) {
-    return frontend::RunProgram(argc, argv, shell::ConnectWindows);
+    return frontend::RunProgram(
+        argc, argv,
+        {.version = app::FileVersion, .company = app::CompanyName, .desktopEntry = app::DesktopEntry},
+        shell::ConnectWindows);
 }

@@ -42,7 +42,8 @@ void NoDisplayHandler(QtMsgType type, const QMessageLogContext& context, const Q
 
 } // namespace
 
-int RunProgram(int argc, char** argv, const std::function<forms::Form&(forms::Runtime&)>& startup) {
+int RunProgram(int argc, char** argv, const ProgramIdentity& identity,
+               const std::function<forms::Form&(forms::Runtime&)>& startup) {
     if (!HasDisplay()) {
         std::fprintf(stderr, "lumitra-dictionary: no display: set DISPLAY to run the program\n");
         return 1;
@@ -50,6 +51,9 @@ int RunProgram(int argc, char** argv, const std::function<forms::Form&(forms::Ru
     // A display that is named but cannot be reached is no display either: Qt would abort.
     previousHandler = qInstallMessageHandler(NoDisplayHandler);
     QApplication application(argc, argv);
+    QApplication::setApplicationVersion(QString::fromUtf8(identity.version));
+    QApplication::setOrganizationName(QString::fromUtf8(identity.company));
+    QGuiApplication::setDesktopFileName(QString::fromUtf8(identity.desktopEntry));
     qInstallMessageHandler(previousHandler);
     forms::Runtime runtime;
     if (QScreen* screen = QGuiApplication::primaryScreen()) {

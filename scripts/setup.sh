@@ -5,7 +5,7 @@ packages=(
   build-essential cmake ninja-build pkg-config clang-format
   qt6-base-dev qt6-base-dev-tools libgl-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth xdotool x11-utils libx11-dev imagemagick xdg-utils openbox
+  xvfb xauth xdotool x11-utils libx11-dev imagemagick xdg-utils openbox desktop-file-utils
   fonts-noto-core fonts-liberation2 fonts-dejavu-core fonts-dejavu-extra
 )
 missing=()
