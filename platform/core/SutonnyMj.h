@@ -17,7 +17,12 @@ public:
 // Encodes UTF-8 Unicode Bengali (with ASCII blanks and punctuation) into the font's bytes.
 std::string EncodeSutonnyMj(std::string_view unicodeBengali);
 
+// How the font's visible hasanta (byte 0x26) reads: as the plain sign of logical Unicode, or as drawn,
+// followed by a zero width non-joiner, so that a Unicode font too shows the sign and keeps the
+// letters on either side apart, each with its own vowel sign.
+enum class SutonnyMjReading { Logical, AsDrawn };
+
 // Decodes the font's bytes into UTF-8 Unicode Bengali in logical order.
-std::string DecodeSutonnyMj(std::string_view fontBytes);
+std::string DecodeSutonnyMj(std::string_view fontBytes, SutonnyMjReading reading = SutonnyMjReading::Logical);
 
 } // namespace platform

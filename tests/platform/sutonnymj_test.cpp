@@ -161,6 +161,28 @@ TEST(SutonnyMjTest, DecodesEachRuleBack) {
         EXPECT_EQ(DecodeSutonnyMj(FromHex(c.bytes)), c.text) << c.what << ": " << c.bytes;
 }
 
+TEST(SutonnyMjTest, ReadsTheVisibleHasantaAsDrawn) {
+    // Read as drawn, the visible hasanta is followed by a zero width non-joiner, so that a Unicode
+    // font shows it as this font does and does not join the letters around it.
+    const Case kDrawn[] = {
+        {"a vowel sign after the hasanta", "কাঙ্\u200Cক্ষিত", "4B 76 4F 26 77 B6 5A"},
+        {"between letters without a conjunct", "সঙ্\u200Cখ্যা", "6D 4F 26 4C A8 76"},
+        {"the pre-base sign of the second letter", "ফ্\u200Cটি", "64 26 77 55"},
+        {"at the end of a word", "ক্\u200C কি", "4B 26 20 77 4B"},
+        {"under a reph", "র্ক্\u200C", "4B A9 26"},
+        {"after a half form", "ন্\u200C", "9A 26"},
+        {"no hasanta: as the logical reading", "প্রতি সেকেন্ডে", "63 D6 77 5A 20 86 6D 87 4B 87 DB"},
+    };
+    for (const Case& c : kDrawn) {
+        EXPECT_EQ(DecodeSutonnyMj(FromHex(c.bytes), platform::SutonnyMjReading::AsDrawn), c.text)
+            << c.what << ": " << c.bytes;
+        std::string logical = c.text;
+        for (std::size_t at; (at = logical.find("\u200C")) != std::string::npos;)
+            logical.erase(at, std::string_view("\u200C").size());
+        EXPECT_EQ(DecodeSutonnyMj(FromHex(c.bytes)), logical) << c.what << ": " << c.bytes;
+    }
+}
+
 // Conjuncts the font draws as more than one glyph, with "|" where a pre-base vowel sign stands:
 // before a half form with its second part, or before a letter with its phala, the sign stands
 // before the whole; where a visible hasanta breaks the conjunct, before the glyph after it.
