@@ -9,6 +9,7 @@
 #include <cctype>
 #include <cstdint>
 #include <fstream>
+#include <iterator>
 #include <set>
 #include <string>
 #include <string_view>
@@ -357,6 +358,7 @@ TEST_F(HardwareTableTest, BlanksInElaborations) {
 TEST_F(HardwareTableTest, ByteRepertoire) {
     const std::set<int> allowed = {0x82, 0x84, 0x85, 0x86, 0x87, 0x88, 0x89, 0x8A, 0x8B,
                                    0x8C, 0x91, 0x92, 0x94, 0x99, 0x9A, 0x9B, 0x9C};
+    std::set<int> used;
     for (int i = 0; i < kRows; ++i) {
         bool high = false;
         for (char32_t c : platform::DecodeUtf8(table.Entry(i)->Elaboration)) {
@@ -373,6 +375,7 @@ TEST_F(HardwareTableTest, ByteRepertoire) {
             if (b >= 0x80 && b <= 0x9F) {
                 EXPECT_TRUE(allowed.count(b))
                     << "row " << i << ": code " << std::hex << b << " outside the 17 allowed of 0x80-0x9F";
+                used.insert(b);
             }
             high = high || b >= 0x80;
         }
@@ -382,6 +385,10 @@ TEST_F(HardwareTableTest, ByteRepertoire) {
             EXPECT_TRUE(high) << "row " << i << ": no byte of 0x80 or above";
         }
     }
+    std::vector<int> unused;
+    std::set_difference(allowed.begin(), allowed.end(), used.begin(), used.end(), std::back_inserter(unused));
+    for (int b : unused)
+        ADD_FAILURE() << "code " << std::hex << b << " of the 17 of 0x80-0x9F occurs in no row";
 }
 
 TEST_F(HardwareTableTest, EveryElaborationReadsBackToItsBytes) {
