@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstdint>
 #include <fstream>
 #include <iterator>
 #include <set>
@@ -200,18 +199,19 @@ TEST_F(HardwareTableTest, AbbreviationLimits) {
 }
 
 TEST_F(HardwareTableTest, LengthsReachBothEndsOfTheirRanges) {
-    std::size_t abbreviationMin = SIZE_MAX, abbreviationMax = 0, elaborationMin = SIZE_MAX,
-                elaborationMax = 0;
-    for (int i = 0; i < kRows; ++i) {
-        abbreviationMin = std::min(abbreviationMin, Abbreviation(i).size());
-        abbreviationMax = std::max(abbreviationMax, Abbreviation(i).size());
-        elaborationMin = std::min(elaborationMin, Elaboration(i).size());
-        elaborationMax = std::max(elaborationMax, Elaboration(i).size());
-    }
-    EXPECT_EQ(abbreviationMin, 1u) << "the shortest abbreviation";
-    EXPECT_EQ(abbreviationMax, 60u) << "the longest abbreviation";
-    EXPECT_EQ(elaborationMin, 10u) << "the shortest elaboration";
-    EXPECT_EQ(elaborationMax, 355u) << "the longest elaboration";
+    // One character of an elaboration is one byte of the font.
+    const tablechecks::LengthEnds abbreviations = tablechecks::ExpectLengthsSpan(
+        table, "HardwareDictionary", &dictionaries::AbbreviationEntry::Abbreviation, "abbreviation", 1, 60);
+    tablechecks::ExpectLengthsSpan(table, "HardwareDictionary", &dictionaries::AbbreviationEntry::Elaboration,
+                                   "elaboration", 10, 355);
+    EXPECT_EQ(abbreviations.shortest, std::vector<int>{395}) << "the one-character term";
+}
+
+TEST_F(HardwareTableTest, TypingReachesEveryRowButTheHigherOfADuplicatePair) {
+    const std::vector<std::vector<int>> pairs = {{443, 444}, {650, 651}};
+    EXPECT_EQ(tablechecks::CaseInsensitiveDuplicates(table), pairs)
+        << "abbreviations equal without regard to case";
+    tablechecks::ExpectTypeAheadReach(table, "HardwareDictionary", pairs, {444, 651});
 }
 
 TEST_F(HardwareTableTest, ElaborationLengths) {
