@@ -546,10 +546,7 @@ std::string_view SimpleBytes(char32_t c) {
     }
 }
 
-struct Conjunct {
-    std::u32string_view text;
-    std::string_view bytes;
-};
+using Conjunct = detail::SutonnyMjConjunct;
 
 // The conjuncts the font draws as one ligature, as a half form with a second part, or as a
 // letter with a vowel sign joined to it. A conjunct not listed here is drawn as its first part
@@ -964,6 +961,10 @@ std::string EncodeSutonnyMj(std::string_view unicodeBengali) {
         Fail(at.c, at.offset, "the font's glyphs for this syllable would not read back as written");
     }
     return bytes;
+}
+
+std::span<const detail::SutonnyMjConjunct> detail::SutonnyMjConjuncts() {
+    return kConjuncts;
 }
 
 std::string DecodeSutonnyMj(std::string_view fontBytes, SutonnyMjReading reading) {
