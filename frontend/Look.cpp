@@ -41,6 +41,13 @@ QString Family(std::string_view designed) {
     return it->second;
 }
 
+// A font of a designed size in points, at 96 dots per inch.
+QFont SizedFont(const QString& family, const forms::FontDesign& font) {
+    QFont f(family);
+    f.setPixelSize(static_cast<int>(font.size * 96.0 / 72.0 + 0.5));
+    return f;
+}
+
 } // namespace
 
 QColor ToQColor(forms::Color color) {
@@ -60,8 +67,7 @@ QColor ToQColor(forms::Color color) {
 }
 
 QFont ToQFont(const forms::FontDesign& font, bool bold) {
-    QFont f(Family(font.name));
-    f.setPixelSize(static_cast<int>(font.size * 96.0 / 72.0 + 0.5));
+    QFont f = SizedFont(Family(font.name), font);
     f.setBold(bold);
     f.setItalic(font.italic);
     f.setUnderline(font.underline);
@@ -80,15 +86,21 @@ bool SutonnyMjInstalled() {
 QString SutonnyMjDisplayText(const std::string& storedText) {
     if (SutonnyMjInstalled())
         return QString::fromUtf8(storedText.data(), static_cast<qsizetype>(storedText.size()));
-    const std::string bengali = platform::DecodeSutonnyMj(platform::Utf8ToWindows1252(storedText));
-    return QString::fromUtf8(bengali.data(), static_cast<qsizetype>(bengali.size()));
+    return SutonnyMjStandInText(storedText);
 }
 
 QFont SutonnyMjDisplayFont(const forms::FontDesign& font) {
-    QFont f(SutonnyMjInstalled() ? QStringLiteral("SutonnyMJ")
-                                 : FirstInstalled({"Noto Sans Bengali", "FreeSans"}));
-    f.setPixelSize(static_cast<int>(font.size * 96.0 / 72.0 + 0.5));
-    return f;
+    return SutonnyMjInstalled() ? SizedFont(QStringLiteral("SutonnyMJ"), font) : SutonnyMjStandInFont(font);
+}
+
+QString SutonnyMjStandInText(const std::string& storedText) {
+    const std::string bengali = platform::DecodeSutonnyMj(platform::Utf8ToWindows1252(storedText),
+                                                          platform::SutonnyMjReading::AsDrawn);
+    return QString::fromUtf8(bengali.data(), static_cast<qsizetype>(bengali.size()));
+}
+
+QFont SutonnyMjStandInFont(const forms::FontDesign& font) {
+    return SizedFont(FirstInstalled({"Noto Sans Bengali", "FreeSans"}), font);
 }
 
 } // namespace frontend

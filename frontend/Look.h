@@ -19,8 +19,13 @@ bool IsSutonnyMj(const forms::FontDesign& font);
 bool SutonnyMjInstalled();
 
 // The text a box of the Bengali glyph font shows: its stored characters where the font is
-// installed, else the Bengali they draw, for a Unicode Bengali font.
+// installed, else its stand-in text in the stand-in font.
 QString SutonnyMjDisplayText(const std::string& storedText);
 QFont SutonnyMjDisplayFont(const forms::FontDesign& font);
+
+// Without the glyph font: the Bengali its stored characters draw, as Unicode that a Unicode Bengali
+// font shows with the same glyphs in the same order (a visible hasanta stays visible), and that font.
+QString SutonnyMjStandInText(const std::string& storedText);
+QFont SutonnyMjStandInFont(const forms::FontDesign& font);
 
 } // namespace frontend

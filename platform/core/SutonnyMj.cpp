@@ -35,6 +35,12 @@ constexpr char32_t kPreI = 0xE000;
 constexpr char32_t kPreE = 0xE001;
 constexpr char32_t kPreAi = 0xE002;
 constexpr char32_t kReph = 0xE003;
+// The hasanta the font draws as a sign of its own (byte 0x26), which the reading may mark.
+constexpr char32_t kVisibleHasanta = 0xE004;
+
+bool IsVirama(char32_t c) {
+    return c == kVirama || c == kVisibleHasanta;
+}
 
 bool IsConsonant(char32_t c) {
     return (c >= U'ক' && c <= U'ন') || (c >= U'প' && c <= U'র') || c == U'ল' || (c >= U'শ' && c <= U'হ');
@@ -92,7 +98,7 @@ struct ByteMeaning {
 // DecodeToCodePoints; bytes not listed draw nothing of their own.
 constexpr ByteMeaning kByteMeanings[] = {
     {0x20, U" "},      {0x21, U"!"},      {0x22, U"\""},     {0x23, U"#"},      {0x24, U"৳"},
-    {0x25, U"%"},      {0x26, U"্"},       {0x27, U"'"},      {0x28, U"("},      {0x29, U")"},
+    {0x25, U"%"},      {0x26, U"\uE004"}, {0x27, U"'"},      {0x28, U"("},      {0x29, U")"},
     {0x2A, U"*"},      {0x2B, U"+"},      {0x2C, U","},      {0x2D, U"-"},      {0x2E, U"."},
     {0x2F, U"/"},      {0x30, U"০"},      {0x31, U"১"},      {0x32, U"২"},      {0x33, U"৩"},
     {0x34, U"৪"},      {0x35, U"৫"},      {0x36, U"৬"},      {0x37, U"৭"},      {0x38, U"৮"},
@@ -162,9 +168,9 @@ std::size_t ClusterEnd(const std::u32string& s, std::size_t i) {
     std::size_t end = ConsonantEnd(s, i);
     while (end != 0) {
         std::size_t j = end;
-        if (j + 1 < s.size() && s[j] == kZwj && s[j + 1] == kVirama)
+        if (j + 1 < s.size() && s[j] == kZwj && IsVirama(s[j + 1]))
             j += 2;
-        else if (j < s.size() && s[j] == kVirama)
+        else if (j < s.size() && IsVirama(s[j]))
             j += 1;
         else
             break;
@@ -190,7 +196,7 @@ std::optional<std::size_t> ClusterStartBefore(const std::u32string& s, std::size
     auto start = ConsonantStartBefore(s, end);
     while (start) {
         std::size_t k = *start;
-        if (k < 1 || s[k - 1] != kVirama)
+        if (k < 1 || !IsVirama(s[k - 1]))
             break;
         std::size_t before = k - 1;
         if (before >= 1 && s[before - 1] == kZwj)
@@ -203,7 +209,7 @@ std::optional<std::size_t> ClusterStartBefore(const std::u32string& s, std::size
     return start;
 }
 
-std::u32string DecodeToCodePoints(std::string_view bytes) {
+std::u32string DecodeToCodePoints(std::string_view bytes, SutonnyMjReading reading) {
     const auto& texts = ByteTexts();
     std::u32string s;
     s.reserve(bytes.size() * 2);
@@ -240,8 +246,11 @@ std::u32string DecodeToCodePoints(std::string_view bytes) {
     std::u32string t;
     t.reserve(s.size());
     for (char32_t c : s) {
-        if (c == kVirama && !t.empty() && t.back() == kVirama)
+        if (IsVirama(c) && !t.empty() && IsVirama(t.back())) {
+            if (c == kVisibleHasanta)
+                t.back() = c;
             continue;
+        }
         if (c == kAaKar && !t.empty() && t.back() == kA) {
             t.back() = kAa;
             continue;
@@ -301,7 +310,19 @@ std::u32string DecodeToCodePoints(std::string_view bytes) {
         }
         i = at;
     }
-    return s;
+
+    std::u32string out;
+    out.reserve(s.size());
+    for (char32_t c : s) {
+        if (c != kVisibleHasanta) {
+            out.push_back(c);
+            continue;
+        }
+        out.push_back(kVirama);
+        if (reading == SutonnyMjReading::AsDrawn)
+            out.push_back(kZwnj);
+    }
+    return out;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -525,10 +546,7 @@ std::string_view SimpleBytes(char32_t c) {
     }
 }
 
-struct Conjunct {
-    std::u32string_view text;
-    std::string_view bytes;
-};
+using Conjunct = detail::SutonnyMjConjunct;
 
 // The conjuncts the font draws as one ligature, as a half form with a second part, or as a
 // letter with a vowel sign joined to it. A conjunct not listed here is drawn as its first part
@@ -934,7 +952,7 @@ std::string EncodeSutonnyMj(std::string_view unicodeBengali) {
     std::string bytes = Encoder(items).Run();
 
     // Every text is read back, so that what the font shows is what was written.
-    std::u32string back = DecodeToCodePoints(bytes);
+    std::u32string back = DecodeToCodePoints(bytes, SutonnyMjReading::Logical);
     std::size_t k = 0;
     while (k < items.size() && k < back.size() && items[k].c == back[k])
         ++k;
@@ -945,8 +963,12 @@ std::string EncodeSutonnyMj(std::string_view unicodeBengali) {
     return bytes;
 }
 
-std::string DecodeSutonnyMj(std::string_view fontBytes) {
-    std::u32string text = DecodeToCodePoints(fontBytes);
+std::span<const detail::SutonnyMjConjunct> detail::SutonnyMjConjuncts() {
+    return kConjuncts;
+}
+
+std::string DecodeSutonnyMj(std::string_view fontBytes, SutonnyMjReading reading) {
+    std::u32string text = DecodeToCodePoints(fontBytes, reading);
     std::string out;
     out.reserve(text.size() * 3);
     for (char32_t c : text)

@@ -5,9 +5,13 @@
 #include "dictionaries/Dictionary.h"
 #include "platform/core/Windows1252.h"
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <cctype>
+#include <cstdint>
 #include <map>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,6 +26,13 @@ inline std::string Lower(std::string_view text) {
     std::string out(text);
     std::transform(out.begin(), out.end(), out.begin(),
                    [](char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); });
+    return out;
+}
+
+inline std::string Upper(std::string_view text) {
+    std::string out(text);
+    std::transform(out.begin(), out.end(), out.begin(),
+                   [](char c) { return static_cast<char>(std::toupper(static_cast<unsigned char>(c))); });
     return out;
 }
 
@@ -125,6 +136,80 @@ inline std::string FirstLetterRuns(const DictionaryTable& table) {
             runs += letter;
     }
     return runs;
+}
+
+// The rows whose field is as short as the shortest and as long as the longest.
+struct LengthEnds {
+    std::vector<int> shortest, longest;
+};
+
+// Checks that every row's field (what: "abbreviation" or "elaboration") has from min to max
+// characters, and that rows reach both ends.
+inline LengthEnds ExpectLengthsSpan(const DictionaryTable& table, std::string_view name,
+                                    std::string_view AbbreviationEntry::*field, std::string_view what,
+                                    std::size_t min, std::size_t max) {
+    std::size_t shortest = SIZE_MAX, longest = 0;
+    std::vector<std::size_t> lengths;
+    for (int i = 0; i < table.RowCount(); ++i) {
+        const std::size_t length = Characters(table.Entry(i)->*field);
+        EXPECT_TRUE(length >= min && length <= max)
+            << name << " row " << i << ": " << what << " of " << length << " characters";
+        shortest = std::min(shortest, length);
+        longest = std::max(longest, length);
+        lengths.push_back(length);
+    }
+    EXPECT_EQ(shortest, min) << name << ": the shortest " << what;
+    EXPECT_EQ(longest, max) << name << ": the longest " << what;
+    LengthEnds ends;
+    for (int i = 0; i < table.RowCount(); ++i) {
+        if (lengths[static_cast<std::size_t>(i)] == shortest)
+            ends.shortest.push_back(i);
+        if (lengths[static_cast<std::size_t>(i)] == longest)
+            ends.longest.push_back(i);
+    }
+    return ends;
+}
+
+// Checks what the type-ahead search (the first row in table order whose abbreviation begins with
+// the typed text, letter case ignored) can reach. Typing a row's abbreviation selects that row,
+// except for the rows outOfReach, where an earlier row takes it. No typed text selects an
+// out-of-reach row: every beginning of its abbreviation selects an earlier row, and for the higher
+// row of each pair (two positions whose abbreviations are equal without regard to case) the
+// lower row or one before it, typed as written, in small letters or in capitals alike.
+inline void ExpectTypeAheadReach(const DictionaryTable& table, std::string_view name,
+                                 const std::vector<std::vector<int>>& pairs,
+                                 const std::vector<int>& outOfReach) {
+    const std::set<int> hidden(outOfReach.begin(), outOfReach.end());
+    for (int i = 0; i < table.RowCount(); ++i) {
+        const int selected = FirstMatch(table, table.Entry(i)->Abbreviation);
+        if (hidden.count(i)) {
+            EXPECT_LT(selected, i) << name << " row " << i << ": reached by typing its abbreviation";
+        } else {
+            EXPECT_EQ(selected, i) << name << " row " << i << ": typing its abbreviation selects row "
+                                   << selected;
+        }
+    }
+    // Any text that selects a row is a beginning of its abbreviation, so trying every beginning covers all.
+    for (int row : hidden) {
+        const std::string_view text = table.Entry(row)->Abbreviation;
+        for (std::size_t length = 1; length <= text.size(); ++length)
+            EXPECT_LT(FirstMatch(table, text.substr(0, length)), row)
+                << name << " row " << row << ": selected by typing \"" << text.substr(0, length) << "\"";
+    }
+    for (const std::vector<int>& pair : pairs) {
+        const std::string_view text = table.Entry(pair[1])->Abbreviation;
+        for (std::size_t length = 1; length <= text.size(); ++length) {
+            const std::string_view typed = text.substr(0, length);
+            const int selected = FirstMatch(table, typed);
+            EXPECT_TRUE(selected >= 0 && selected <= pair[0])
+                << name << " row " << pair[1] << ": typing \"" << typed << "\" selects row " << selected
+                << ", after row " << pair[0];
+            EXPECT_EQ(FirstMatch(table, Lower(typed)), selected)
+                << name << " row " << pair[1] << ": typing \"" << Lower(typed) << "\"";
+            EXPECT_EQ(FirstMatch(table, Upper(typed)), selected)
+                << name << " row " << pair[1] << ": typing \"" << Upper(typed) << "\"";
+        }
+    }
 }
 
 } // namespace tablechecks

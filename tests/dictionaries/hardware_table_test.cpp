@@ -7,8 +7,8 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstdint>
 #include <fstream>
+#include <iterator>
 #include <set>
 #include <string>
 #include <string_view>
@@ -199,18 +199,19 @@ TEST_F(HardwareTableTest, AbbreviationLimits) {
 }
 
 TEST_F(HardwareTableTest, LengthsReachBothEndsOfTheirRanges) {
-    std::size_t abbreviationMin = SIZE_MAX, abbreviationMax = 0, elaborationMin = SIZE_MAX,
-                elaborationMax = 0;
-    for (int i = 0; i < kRows; ++i) {
-        abbreviationMin = std::min(abbreviationMin, Abbreviation(i).size());
-        abbreviationMax = std::max(abbreviationMax, Abbreviation(i).size());
-        elaborationMin = std::min(elaborationMin, Elaboration(i).size());
-        elaborationMax = std::max(elaborationMax, Elaboration(i).size());
-    }
-    EXPECT_EQ(abbreviationMin, 1u) << "the shortest abbreviation";
-    EXPECT_EQ(abbreviationMax, 60u) << "the longest abbreviation";
-    EXPECT_EQ(elaborationMin, 10u) << "the shortest elaboration";
-    EXPECT_EQ(elaborationMax, 355u) << "the longest elaboration";
+    // One character of an elaboration is one byte of the font.
+    const tablechecks::LengthEnds abbreviations = tablechecks::ExpectLengthsSpan(
+        table, "HardwareDictionary", &dictionaries::AbbreviationEntry::Abbreviation, "abbreviation", 1, 60);
+    tablechecks::ExpectLengthsSpan(table, "HardwareDictionary", &dictionaries::AbbreviationEntry::Elaboration,
+                                   "elaboration", 10, 355);
+    EXPECT_EQ(abbreviations.shortest, std::vector<int>{395}) << "the one-character term";
+}
+
+TEST_F(HardwareTableTest, TypingReachesEveryRowButTheHigherOfADuplicatePair) {
+    const std::vector<std::vector<int>> pairs = {{443, 444}, {650, 651}};
+    EXPECT_EQ(tablechecks::CaseInsensitiveDuplicates(table), pairs)
+        << "abbreviations equal without regard to case";
+    tablechecks::ExpectTypeAheadReach(table, "HardwareDictionary", pairs, {444, 651});
 }
 
 TEST_F(HardwareTableTest, ElaborationLengths) {
@@ -357,6 +358,7 @@ TEST_F(HardwareTableTest, BlanksInElaborations) {
 TEST_F(HardwareTableTest, ByteRepertoire) {
     const std::set<int> allowed = {0x82, 0x84, 0x85, 0x86, 0x87, 0x88, 0x89, 0x8A, 0x8B,
                                    0x8C, 0x91, 0x92, 0x94, 0x99, 0x9A, 0x9B, 0x9C};
+    std::set<int> used;
     for (int i = 0; i < kRows; ++i) {
         bool high = false;
         for (char32_t c : platform::DecodeUtf8(table.Entry(i)->Elaboration)) {
@@ -373,6 +375,7 @@ TEST_F(HardwareTableTest, ByteRepertoire) {
             if (b >= 0x80 && b <= 0x9F) {
                 EXPECT_TRUE(allowed.count(b))
                     << "row " << i << ": code " << std::hex << b << " outside the 17 allowed of 0x80-0x9F";
+                used.insert(b);
             }
             high = high || b >= 0x80;
         }
@@ -382,6 +385,10 @@ TEST_F(HardwareTableTest, ByteRepertoire) {
             EXPECT_TRUE(high) << "row " << i << ": no byte of 0x80 or above";
         }
     }
+    std::vector<int> unused;
+    std::set_difference(allowed.begin(), allowed.end(), used.begin(), used.end(), std::back_inserter(unused));
+    for (int b : unused)
+        ADD_FAILURE() << "code " << std::hex << b << " of the 17 of 0x80-0x9F occurs in no row";
 }
 
 TEST_F(HardwareTableTest, EveryElaborationReadsBackToItsBytes) {

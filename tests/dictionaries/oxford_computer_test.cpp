@@ -12,6 +12,7 @@
 
 namespace {
 
+using dictionaries::AbbreviationEntry;
 using dictionaries::Dictionary;
 using dictionaries::DictionaryId;
 using dictionaries::DictionaryTable;
@@ -181,24 +182,10 @@ TEST(OxfordComputerTables, SharedElaborations) {
 TEST(OxfordComputerTables, FieldLengths) {
     for (const Shape& shape : kShapes) {
         const DictionaryTable& table = Dictionary(shape.id);
-        std::size_t abbreviationMin = SIZE_MAX, abbreviationMax = 0, elaborationMin = SIZE_MAX,
-                    elaborationMax = 0;
-        for (int i = 0; i < table.RowCount(); ++i) {
-            const std::size_t a = Characters(table.Entry(i)->Abbreviation);
-            const std::size_t e = Characters(table.Entry(i)->Elaboration);
-            EXPECT_TRUE(a >= shape.abbreviationMin && a <= shape.abbreviationMax)
-                << Name(shape.id) << " row " << i << ": abbreviation of " << a << " characters";
-            EXPECT_TRUE(e >= shape.elaborationMin && e <= shape.elaborationMax)
-                << Name(shape.id) << " row " << i << ": elaboration of " << e << " characters";
-            abbreviationMin = std::min(abbreviationMin, a);
-            abbreviationMax = std::max(abbreviationMax, a);
-            elaborationMin = std::min(elaborationMin, e);
-            elaborationMax = std::max(elaborationMax, e);
-        }
-        EXPECT_EQ(abbreviationMin, shape.abbreviationMin) << Name(shape.id) << ": shortest abbreviation";
-        EXPECT_EQ(abbreviationMax, shape.abbreviationMax) << Name(shape.id) << ": longest abbreviation";
-        EXPECT_EQ(elaborationMin, shape.elaborationMin) << Name(shape.id) << ": shortest elaboration";
-        EXPECT_EQ(elaborationMax, shape.elaborationMax) << Name(shape.id) << ": longest elaboration";
+        tablechecks::ExpectLengthsSpan(table, Name(shape.id), &AbbreviationEntry::Abbreviation,
+                                       "abbreviation", shape.abbreviationMin, shape.abbreviationMax);
+        tablechecks::ExpectLengthsSpan(table, Name(shape.id), &AbbreviationEntry::Elaboration, "elaboration",
+                                       shape.elaborationMin, shape.elaborationMax);
     }
 }
 
@@ -354,37 +341,10 @@ TEST(OxfordComputerTables, TypedTextSelectsTheFirstMatchingRow) {
             << Name(c.id) << " row " << c.selected << ": typing \"" << c.text << "\"";
 }
 
-TEST(OxfordComputerTables, NoTypedTextSelectsTheHigherRowOfAPair) {
-    // Any text that matches a row is a beginning of its abbreviation, so trying every beginning covers all.
-    for (const Shape& shape : kShapes) {
-        const DictionaryTable& table = Dictionary(shape.id);
-        std::set<int> hidden(shape.unreachableByTyping.begin(), shape.unreachableByTyping.end());
-        for (const auto& pair : shape.equalIgnoringCase)
-            hidden.insert(pair[1]);
-        for (int row : hidden) {
-            const std::string_view text = table.Entry(row)->Abbreviation;
-            for (std::size_t length = 1; length <= text.size(); ++length)
-                EXPECT_LT(FirstMatch(table, text.substr(0, length)), row)
-                    << Name(shape.id) << " row " << row << ": selected by typing \"" << text.substr(0, length)
-                    << "\"";
-        }
-    }
-}
-
-TEST(OxfordComputerTables, TypingAnAbbreviationSelectsItsOwnRow) {
-    for (const Shape& shape : kShapes) {
-        const DictionaryTable& table = Dictionary(shape.id);
-        for (int i = 0; i < table.RowCount(); ++i) {
-            const int selected = FirstMatch(table, table.Entry(i)->Abbreviation);
-            if (Contains(shape.unreachableByTyping, i)) {
-                EXPECT_LT(selected, i)
-                    << Name(shape.id) << " row " << i << ": reached by typing its abbreviation";
-            } else {
-                EXPECT_EQ(selected, i)
-                    << Name(shape.id) << " row " << i << ": typing its abbreviation selects row " << selected;
-            }
-        }
-    }
+TEST(OxfordComputerTables, TypingReachesEveryRowButTheHigherOfAPairAndThoseAnEarlierRowBeginsWith) {
+    for (const Shape& shape : kShapes)
+        tablechecks::ExpectTypeAheadReach(Dictionary(shape.id), Name(shape.id), shape.equalIgnoringCase,
+                                          shape.unreachableByTyping);
 }
 
 } // namespace

@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <iterator>
 #include <set>
 #include <string>
 #include <string_view>
@@ -161,25 +163,58 @@ TEST(SutonnyMjTest, DecodesEachRuleBack) {
         EXPECT_EQ(DecodeSutonnyMj(FromHex(c.bytes)), c.text) << c.what << ": " << c.bytes;
 }
 
-// Conjuncts the font draws as more than one glyph, with "|" where a pre-base vowel sign stands:
-// before a half form with its second part, or before a letter with its phala, the sign stands
-// before the whole; where a visible hasanta breaks the conjunct, before the glyph after it.
+TEST(SutonnyMjTest, ReadsTheVisibleHasantaAsDrawn) {
+    // Read as drawn, the visible hasanta is followed by a zero width non-joiner, so that a Unicode
+    // font shows it as this font does and does not join the letters around it.
+    const Case kDrawn[] = {
+        {"a vowel sign after the hasanta", "কাঙ্\u200Cক্ষিত", "4B 76 4F 26 77 B6 5A"},
+        {"between letters without a conjunct", "সঙ্\u200Cখ্যা", "6D 4F 26 4C A8 76"},
+        {"the pre-base sign of the second letter", "ফ্\u200Cটি", "64 26 77 55"},
+        {"at the end of a word", "ক্\u200C কি", "4B 26 20 77 4B"},
+        {"under a reph", "র্ক্\u200C", "4B A9 26"},
+        {"after a half form", "ন্\u200C", "9A 26"},
+        {"no hasanta: as the logical reading", "প্রতি সেকেন্ডে", "63 D6 77 5A 20 86 6D 87 4B 87 DB"},
+    };
+    for (const Case& c : kDrawn) {
+        EXPECT_EQ(DecodeSutonnyMj(FromHex(c.bytes), platform::SutonnyMjReading::AsDrawn), c.text)
+            << c.what << ": " << c.bytes;
+        std::string logical = c.text;
+        for (std::size_t at; (at = logical.find("\u200C")) != std::string::npos;)
+            logical.erase(at, std::string_view("\u200C").size());
+        EXPECT_EQ(DecodeSutonnyMj(FromHex(c.bytes)), logical) << c.what << ": " << c.bytes;
+    }
+}
+
+// Where a pre-base vowel sign stands in the bytes of a conjunct drawn as more than one glyph,
+// marked "|": before a half form with its second part, or before a letter with its phala, the sign
+// stands before the whole; where a visible hasanta breaks the conjunct, before the glyph after it.
 struct DrawnConjunct {
-    const char* text;
-    const char* glyphs;
+    std::string text;
+    std::string glyphs;
 };
 
-const DrawnConjunct kDrawnConjuncts[] = {
-    {"চ্চ", "| 94 50"},    {"চ্ছ", "| 94 51"},    {"দ্গ", "| 99 4D"},  {"দ্ঘ", "| 99 4E"},  {"দ্ভ", "| 99 A2"},
-    {"ন্ত", "| 9A CD"},    {"ন্থ", "| 9A 92"},    {"ন্ব", "| 9A 5E"},  {"ন্ত্র", "| 9A BF"}, {"ন্ট", "| 9B 55"},
-    {"ন্দ", "| 9B 60"},    {"ম্প", "| A4 FA"},    {"ম্ব", "| A4 5E"},  {"ম্ম", "| A4 A7"},  {"ম্ভ", "| A4 A2"},
-    {"ম্ভ্র", "| A4 A3"},   {"ষ্ক", "| AE 8B"},    {"ষ্ক্র", "| AE 8C"}, {"ষ্প", "| AE FA"},  {"ষ্ম", "| AE A7"},
-    {"স্ক", "| AF 8B"},    {"স্ক্র", "| AF 8C"},   {"স্ত", "| AF CD"},  {"স্থ", "| AF 92"},  {"স্ত্র", "| AF BF"},
-    {"স্ব", "| AF 5E"},    {"স্প", "| AF FA"},    {"স্ম", "| AF A7"},  {"প্র", "| 63 D6"},  {"ফ্র", "| 64 AB"},
-    {"ট্র", "| 55 AA"},    {"ব্য", "| 65 A8"},    {"ক্ব", "| 4B A1"},  {"শ্ব", "| 6B A6"},  {"ত্ম", "| 5A A5"},
-    {"ক্ল", "| 4B AC"},    {"ব্ল", "| 65 F8"},    {"গ্ন", "| 4D 9C"},  {"হ্ণ", "| 6E E8"},  {"ঙ্ক্ষ", "4F 26 | B6"},
-    {"ঙ্খ", "4F 26 | 4C"}, {"ফ্ট", "64 26 | 55"}, {"ক্ষ্য", "| B6 A8"},
-};
+std::vector<DrawnConjunct> DrawnConjuncts() {
+    std::vector<DrawnConjunct> drawn;
+    // The encoder's own list, where it holds more than one glyph and no vowel sign of its own.
+    for (const platform::detail::SutonnyMjConjunct& c : platform::detail::SutonnyMjConjuncts()) {
+        const char32_t last = c.text.back();
+        if (c.bytes.size() < 2 || (last >= U'\u09BE' && last <= U'\u09CC'))
+            continue;
+        const std::size_t hasanta = c.bytes.rfind('&');
+        const std::size_t at = hasanta == std::string_view::npos ? 0 : hasanta + 1;
+        const std::string before = ToHex(c.bytes.substr(0, at)), after = ToHex(c.bytes.substr(at));
+        drawn.push_back(
+            {platform::EncodeUtf8(c.text), before.empty() ? "| " + after : before + " | " + after});
+    }
+    // Conjuncts put together from a letter and a phala, or around a visible hasanta.
+    const DrawnConjunct kBuilt[] = {
+        {"প্র", "| 63 D6"}, {"ফ্র", "| 64 AB"},    {"ট্র", "| 55 AA"},    {"ব্য", "| 65 A8"},  {"ক্ব", "| 4B A1"},
+        {"শ্ব", "| 6B A6"}, {"ত্ম", "| 5A A5"},    {"ক্ল", "| 4B AC"},    {"ব্ল", "| 65 F8"},  {"গ্ন", "| 4D 9C"},
+        {"হ্ণ", "| 6E E8"}, {"ঙ্খ", "4F 26 | 4C"}, {"ফ্ট", "64 26 | 55"}, {"ক্ষ্য", "| B6 A8"},
+    };
+    drawn.insert(drawn.end(), std::begin(kBuilt), std::end(kBuilt));
+    return drawn;
+}
 
 TEST(SutonnyMjTest, PreBaseSignsStandBeforeTheGlyphThatCarriesThem) {
     struct PreBase {
@@ -191,9 +226,13 @@ TEST(SutonnyMjTest, PreBaseSignsStandBeforeTheGlyphThatCarriesThem) {
     const PreBase kSigns[] = {
         {"ি", "77", ""}, {"ে", "87", ""}, {"ৈ", "89", ""}, {"ো", "87", " 76"}, {"ৌ", "87", " 8A"},
     };
-    for (const DrawnConjunct& c : kDrawnConjuncts) {
+    const std::vector<DrawnConjunct> conjuncts = DrawnConjuncts();
+    ASSERT_TRUE(std::any_of(conjuncts.begin(), conjuncts.end(), [](const DrawnConjunct& c) {
+        return c.glyphs == "4F 26 | B6";
+    })) << "ঙ্ক্ষ, drawn with a visible hasanta, is not among the encoder's conjuncts";
+    for (const DrawnConjunct& c : conjuncts) {
         for (const PreBase& s : kSigns) {
-            const std::string text = std::string("ক") + c.text + s.sign;
+            const std::string text = "ক" + c.text + s.sign;
             std::string glyphs = c.glyphs;
             glyphs.replace(glyphs.find('|'), 1, s.before);
             const std::string bytes = "4B " + glyphs + s.after;

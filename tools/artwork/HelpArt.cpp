@@ -458,20 +458,12 @@ QImage StickPointer(int size) {
     return image;
 }
 
-QImage IconRedOnWhite() {
+QImage Icon(IconColours colours) {
     QImage image = NewImage(32, 32);
     QPainter painter;
     BeginPainting(painter, image);
-    PaintQuestionBadge(painter, QPointF(16.0, 16.0), 15.0, kRedOnWhite);
-    painter.end();
-    return image;
-}
-
-QImage IconWhiteOnGreen() {
-    QImage image = NewImage(32, 32);
-    QPainter painter;
-    BeginPainting(painter, image);
-    PaintQuestionBadge(painter, QPointF(16.0, 16.0), 15.0, kWhiteOnGreen);
+    PaintQuestionBadge(painter, QPointF(16.0, 16.0), 15.0,
+                       colours == IconColours::RedOnWhite ? kRedOnWhite : kWhiteOnGreen);
     painter.end();
     return image;
 }

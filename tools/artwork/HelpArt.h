@@ -25,8 +25,8 @@ QImage HandPointer();
 QImage StickPointer(int size);
 // The window's icon, 32 x 32 each: a question mark on a round badge, red on white, white on green,
 // and black on white with hard edges.
-QImage IconRedOnWhite();
-QImage IconWhiteOnGreen();
+enum class IconColours { RedOnWhite, WhiteOnGreen };
+QImage Icon(IconColours colours);
 QImage IconMonochrome();
 
 } // namespace artwork::help

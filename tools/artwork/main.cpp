@@ -95,7 +95,9 @@ int main(int argc, char** argv) {
     const std::vector<Icon> icons = {
         {QStringLiteral("common/icon.ico"), {{artwork::common::Icon(), 256}}},
         {QStringLiteral("help/icon.ico"),
-         {{help::IconRedOnWhite(), 16}, {help::IconWhiteOnGreen(), 16}, {help::IconMonochrome(), 2}}},
+         {{help::Icon(help::IconColours::RedOnWhite), 16},
+          {help::Icon(help::IconColours::WhiteOnGreen), 16},
+          {help::IconMonochrome(), 2}}},
         // A pointer takes the image of its own size; full colour, since nothing asks for fewer.
         {QStringLiteral("help/stick.ico"), {{help::StickPointer(32), 0}, {help::StickPointer(16), 0}}},
     };
