@@ -110,7 +110,12 @@ void Control::SetFontBold(bool bold) {
 }
 
 void Control::SetBorderStyle(int style) {
-    if (style < 0 || style > 6)
+    // A shape's line style runs from 0 (none) to 6 (inside solid); a label's, picture's or box's
+    // border is none (0) or fixed single (1); lists and timers have no border style.
+    if (design_.kind == ControlKind::ListBox || design_.kind == ControlKind::Timer)
+        RaiseError(ErrPropertyNotFound);
+    const int most = design_.kind == ControlKind::Shape ? 6 : 1;
+    if (style < 0 || style > most)
         RaiseError(ErrInvalidPropertyValue);
     borderStyle_ = style;
     Changed(Property::BorderStyle);
@@ -183,8 +188,10 @@ platform::HWND Control::hWnd() const {
 
 platform::LRESULT Control::WindowProc(std::uint32_t message, platform::WPARAM wParam,
                                       platform::LPARAM lParam) {
-    if (message != platform::LB_FINDSTRING || design_.kind != ControlKind::ListBox || lParam == 0)
+    if (message != platform::LB_FINDSTRING || design_.kind != ControlKind::ListBox)
         return 0;
+    if (lParam == 0)
+        return platform::LB_ERR;
     // The first item, from the one after wParam onward and round to the start, whose text begins
     // with the 8-bit text, letters compared without regard to case.
     const char* prefix = reinterpret_cast<const char*>(lParam);

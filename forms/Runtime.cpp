@@ -48,6 +48,9 @@ void Runtime::Dispatch(const std::function<void()>& action) {
         exitCode_ = 1;
     }
     --depth_;
+    // Dispatched from inside another handler: the end stops that handler too.
+    if (!running_ && depth_ > 0)
+        throw EndRequest{};
     if (depth_ == 0 && running_ && LoadedForms().empty())
         running_ = false;
     if (!running_ && depth_ == 0 && display_)
@@ -90,7 +93,7 @@ void Runtime::Advance(std::int64_t milliseconds) {
 }
 
 Runtime::Target Runtime::TargetAt(Form& form, float x, float y) const {
-    Target target{&form, form.LoadCount(), {}, -1, true};
+    Target target{&form, form.LoadCount(), form.hWnd(), {}, -1, true};
     if (Control* control = form.ControlAt(x, y)) {
         target.name = control->Name();
         target.index = control->Index();
@@ -119,12 +122,18 @@ void Runtime::Send(const Target& target, Event event) {
     }
 }
 
+bool Runtime::Held(const Form& form) const {
+    return captured_ && captured_->form == &form && captured_->load == form.LoadCount() &&
+           platform::GetCapture() == captured_->window;
+}
+
 void Runtime::MouseDown(Form& form, float x, float y) {
     Dispatch([&] {
         if (!form.IsLoaded())
             return;
         Target target = TargetAt(form, x, y);
         captured_ = target;
+        platform::SetCapture(target.window);
         Send(target, Event::MouseDown);
     });
 }
@@ -133,19 +142,22 @@ void Runtime::MouseMove(Form& form, float x, float y) {
     Dispatch([&] {
         if (!form.IsLoaded())
             return;
-        // While a button is held the pressed target keeps the pointer.
-        bool held = captured_ && captured_->form == &form && captured_->load == form.LoadCount();
-        Send(held ? *captured_ : TargetAt(form, x, y), Event::MouseMove);
+        // While a button is held the pressed target keeps the pointer, unless its window gave it up.
+        Send(Held(form) ? *captured_ : TargetAt(form, x, y), Event::MouseMove);
     });
 }
 
 void Runtime::MouseUp(Form& form, float x, float y) {
     Dispatch([&] {
+        if (!form.IsLoaded()) {
+            captured_.reset();
+            return;
+        }
+        const bool held = Held(form);
+        if (held)
+            platform::ReleaseCapture();
         std::optional<Target> pressed = captured_;
         captured_.reset();
-        if (!form.IsLoaded())
-            return;
-        bool held = pressed && pressed->form == &form && pressed->load == form.LoadCount();
         Target target = held ? *pressed : TargetAt(form, x, y);
         Send(target, Event::MouseUp);
         if (!held || target.background)

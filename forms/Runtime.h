@@ -93,8 +93,6 @@ public:
     void TypeText(Control& box, std::string text);
     // The user clicks into a text box.
     void ClickBox(Control& box);
-    // The pointer is no longer held by the target it was pressed on (the window manager took it).
-    void ReleasePointer() { captured_.reset(); }
 
 private:
     friend class Form;
@@ -104,11 +102,14 @@ private:
     struct Target {
         Form* form = nullptr;
         int load = 0;
+        platform::HWND window = 0;
         std::string_view name;
         int index = -1;
         bool background = true;
     };
     Target TargetAt(Form& form, float x, float y) const;
+    // Whether the target pressed last still holds the pointer: its window has the capture.
+    bool Held(const Form& form) const;
     Control* Resolve(const Target& target) const;
     void Send(const Target& target, Event event);
 
@@ -122,7 +123,7 @@ private:
     std::optional<RuntimeError> error_;
     int depth_ = 0;
     std::int64_t now_ = 0;
-    std::optional<Target> captured_;
+    std::optional<Target> captured_; // the target of the last press, while its window has the capture
 };
 
 struct EndRequest {};

@@ -206,9 +206,14 @@ void FormWidget::ControlChanged(forms::Control& control, forms::Property) {
 void FormWidget::ApplyRegion() {
     if (!form_)
         return;
+    const platform::HRGN region = platform::WindowRegion(form_->hWnd());
+    if (region == 0) {
+        clearMask(); // no outline: the whole window shows
+        return;
+    }
     // The spans come row by row and left to right, never touching: a region as it stands.
     std::vector<QRect> rows;
-    for (const platform::RegionSpan& span : platform::RegionSpans(platform::WindowRegion(form_->hWnd())))
+    for (const platform::RegionSpan& span : platform::RegionSpans(region))
         rows.emplace_back(span.x1, span.y, span.x2 - span.x1, 1);
     QRegion mask;
     mask.setRects(rows.data(), static_cast<int>(rows.size()));

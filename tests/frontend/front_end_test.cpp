@@ -8,6 +8,7 @@
 #include "frontend/FrontEnd.h"
 #include "frontend/Look.h"
 #include "frontend/Pictures.h"
+#include "platform/core/User32.h"
 #include "platform/core/Windows1252.h"
 
 #include <QApplication>
@@ -105,6 +106,13 @@ TEST_F(FrontEndTest, TheWindowIsShownCutToItsOutline) {
     EXPECT_TRUE(mask.contains(QPoint(333, 2))) << "the top edge between the corners";
     QApplication::processEvents();
     EXPECT_FALSE(widget->windowIcon().isNull()) << "the window's icon, once it is on the screen";
+}
+
+TEST_F(FrontEndTest, RegionZeroShowsTheWholeWindowAgain) {
+    ASSERT_FALSE(widget->mask().isEmpty());
+    rt.Dispatch([&] { platform::SetWindowRgn(window->hWnd(), 0, true); });
+    EXPECT_TRUE(widget->mask().isEmpty()) << "no outline: nothing is cut away";
+    EXPECT_TRUE(rt.Running());
 }
 
 TEST_F(FrontEndTest, AFrameLightsUnderThePointerAndRestsOverTheBackground) {
