@@ -11,7 +11,7 @@ namespace forms {
 
 class Form;
 
-enum class Event { Click, MouseDown, MouseMove, MouseUp, Change, Load, Unload, Timer };
+enum class Event { Click, DblClick, MouseDown, MouseMove, MouseUp, Change, Load, Unload, Timer };
 
 // The properties whose changes the display is told of.
 enum class Property {

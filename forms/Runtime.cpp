@@ -127,15 +127,27 @@ bool Runtime::Held(const Form& form) const {
            platform::GetCapture() == captured_->window;
 }
 
-void Runtime::MouseDown(Form& form, float x, float y) {
+void Runtime::Press(Form& form, float x, float y, bool secondOfDouble) {
     Dispatch([&] {
         if (!form.IsLoaded())
             return;
         Target target = TargetAt(form, x, y);
+        const bool doubleClick = secondOfDouble && lastPress_ == target;
         captured_ = target;
+        doubleClicked_ = doubleClick;
+        // A double-click ends the pair: the press after it begins a new one.
+        lastPress_ = doubleClick ? std::nullopt : std::optional<Target>(target);
         platform::SetCapture(target.window);
-        Send(target, Event::MouseDown);
+        Send(target, doubleClick ? Event::DblClick : Event::MouseDown);
     });
+}
+
+void Runtime::MouseDown(Form& form, float x, float y) {
+    Press(form, x, y, false);
+}
+
+void Runtime::MouseDoubleClick(Form& form, float x, float y) {
+    Press(form, x, y, true);
 }
 
 void Runtime::MouseMove(Form& form, float x, float y) {
@@ -160,11 +172,13 @@ void Runtime::MouseUp(Form& form, float x, float y) {
         captured_.reset();
         Target target = held ? *pressed : TargetAt(form, x, y);
         Send(target, Event::MouseUp);
-        if (!held || target.background)
+        if (!held || target.background || doubleClicked_)
             return;
-        // A release over the pressed label or image is its click.
+        // A release over the pressed label, image or text box is its click; a list's click is the
+        // choice of an item.
         Control* control = Resolve(target);
-        if (control && control->Visible() && form.ControlAt(x, y) == control && !control->IsWindowed())
+        if (control && control->Visible() && form.ControlAt(x, y) == control &&
+            control->Kind() != ControlKind::ListBox)
             form.Raise(control, Event::Click);
     });
 }
@@ -173,6 +187,15 @@ void Runtime::Click(Control& control) {
     Form& form = control.Parent();
     float x = control.Left() + control.Width() / 2, y = control.Top() + control.Height() / 2;
     MouseDown(form, x, y);
+    MouseUp(form, x, y);
+}
+
+void Runtime::DoubleClick(Control& control) {
+    Form& form = control.Parent();
+    float x = control.Left() + control.Width() / 2, y = control.Top() + control.Height() / 2;
+    MouseDown(form, x, y);
+    MouseUp(form, x, y);
+    MouseDoubleClick(form, x, y);
     MouseUp(form, x, y);
 }
 
@@ -189,7 +212,7 @@ void Runtime::TypeText(Control& box, std::string text) {
 }
 
 void Runtime::ClickBox(Control& box) {
-    Dispatch([&] { box.Parent().Raise(&box, Event::Click); });
+    Click(box);
 }
 
 } // namespace forms

@@ -405,6 +405,13 @@ void FormWidget::mousePressEvent(QMouseEvent* e) {
                                TwipsY(e->position().toPoint().y()));
 }
 
+void FormWidget::mouseDoubleClickEvent(QMouseEvent* e) {
+    // The second press of a double-click: the runtime tells it from a plain press.
+    if (form_)
+        form_->App().MouseDoubleClick(*form_, TwipsX(e->position().toPoint().x()),
+                                      TwipsY(e->position().toPoint().y()));
+}
+
 void FormWidget::mouseMoveEvent(QMouseEvent* e) {
     if (movingByHand_) {
         move(moveStartWindow_ + (QCursor::pos() - moveStartPointer_));
@@ -446,19 +453,24 @@ bool FormWidget::event(QEvent* e) {
 }
 
 bool FormWidget::eventFilter(QObject* watched, QEvent* e) {
-    if (e->type() == QEvent::MouseButtonRelease && form_ &&
-        static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton) {
+    const QEvent::Type type = e->type();
+    if (form_ && (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick ||
+                  type == QEvent::MouseButtonRelease)) {
+        // A list's or box's own presses and releases of the left button reach the runtime as well,
+        // which raises the control's events (a box's Click, a double-click) from them. A scroll
+        // area's pointer events arrive through its viewport.
+        auto* mouse = static_cast<QMouseEvent*>(e);
         auto it = controlsOf_.find(watched);
-        if (it != controlsOf_.end() && it->second->Kind() == forms::ControlKind::TextBox) {
-            forms::Control* box = it->second;
-            // Let the box take the click first, then raise the control's own Click.
-            QMetaObject::invokeMethod(
-                this,
-                [this, box, load = form_->LoadCount()] {
-                    if (form_ && form_->LoadCount() == load && WidgetOf(*box))
-                        form_->App().ClickBox(*box);
-                },
-                Qt::QueuedConnection);
+        if (it != controlsOf_.end() && mouse->button() == Qt::LeftButton &&
+            !qobject_cast<QAbstractScrollArea*>(watched)) {
+            const QPoint at = static_cast<QWidget*>(watched)->mapTo(this, mouse->position().toPoint());
+            forms::Runtime& rt = form_->App();
+            if (type == QEvent::MouseButtonPress)
+                rt.MouseDown(*form_, TwipsX(at.x()), TwipsY(at.y()));
+            else if (type == QEvent::MouseButtonDblClick)
+                rt.MouseDoubleClick(*form_, TwipsX(at.x()), TwipsY(at.y()));
+            else
+                rt.MouseUp(*form_, TwipsX(at.x()), TwipsY(at.y()));
         }
     }
     return QWidget::eventFilter(watched, e);

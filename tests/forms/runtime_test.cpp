@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -100,6 +101,11 @@ public:
             {"Image1", Event::MouseDown, logThen("Image1_MouseDown", &TestForm::onImage1Down)},
             {"Image1", Event::MouseUp, log("Image1_MouseUp")},
             {"Image1", Event::Click, [this] { onImage1Click(); }},
+            {"Image1", Event::DblClick, log("Image1_DblClick")},
+            {"", Event::DblClick, log("Form_DblClick")},
+            {"Text1", Event::Click, log("Text1_Click")},
+            {"Text1", Event::DblClick, log("Text1_DblClick")},
+            {"List1", Event::DblClick, log("List1_DblClick")},
             {"Image2", Event::MouseDown, log("Image2_MouseDown")},
             {"List1", Event::Click, [this] { events.push_back("List1_Click " + Ctl("List1").Text()); }},
             {"Text1", Event::Change,
@@ -226,6 +232,82 @@ TEST_F(RuntimeTest, APressAndReleaseOnAnImageRaiseDownUpAndClick) {
     rt.MouseMove(form, 700, 700);
     rt.MouseDown(form, 700, 700);
     EXPECT_EQ(form.events, (std::vector<std::string>{"Form_MouseMove", "Form_MouseDown"}));
+}
+
+TEST(RuntimeDoubleClick, TheSecondPressOnTheSameTargetIsADoubleClickAndNoSecondClick) {
+    using Events = std::vector<std::string>;
+    const Events imageDouble = {"Image1_MouseDown", "Image1_MouseUp", "Image1_Click", "Image1_DblClick",
+                                "Image1_MouseUp"};
+    const Events imageClick = {"Image1_MouseDown", "Image1_MouseUp", "Image1_Click"};
+    auto concat = [](Events a, const Events& b) {
+        a.insert(a.end(), b.begin(), b.end());
+        return a;
+    };
+    struct Case {
+        const char* what;
+        std::function<void(forms::Runtime&, TestForm&)> act;
+        Events expected;
+    };
+    const Case cases[] = {
+        {"on an image", [](forms::Runtime& rt, TestForm& form) { rt.DoubleClick(form.Ctl("Image1")); },
+         imageDouble},
+        {"on the background",
+         [](forms::Runtime& rt, TestForm& form) {
+             rt.MouseDown(form, 700, 700);
+             rt.MouseUp(form, 700, 700);
+             rt.MouseDoubleClick(form, 700, 700);
+             rt.MouseUp(form, 700, 700);
+         },
+         {"Form_MouseDown", "Form_DblClick"}},
+        {"on a text box",
+         [](forms::Runtime& rt, TestForm& form) { rt.DoubleClick(form.Ctl("Text1")); },
+         {"Text1_Click", "Text1_DblClick"}},
+        {"on a list, whose click is the choice of an item",
+         [](forms::Runtime& rt, TestForm& form) { rt.DoubleClick(form.Ctl("List1")); },
+         {"List1_DblClick"}},
+        {"whose second press lands on another control",
+         [](forms::Runtime& rt, TestForm& form) {
+             rt.MouseDown(form, 700, 100);
+             rt.MouseUp(form, 700, 100);
+             rt.MouseDoubleClick(form, 100, 100);
+             rt.MouseUp(form, 100, 100);
+         },
+         concat(imageClick, {"Label1_MouseDown", "Label1_Click"})},
+        {"whose first click loads the window anew",
+         [](forms::Runtime& rt, TestForm& form) {
+             form.onImage1Click = [&form, first = true]() mutable {
+                 form.events.push_back("Image1_Click");
+                 if (std::exchange(first, false)) {
+                     form.Unload();
+                     form.SetVisible(true);
+                 }
+             };
+             rt.DoubleClick(form.Ctl("Image1"));
+         },
+         concat(concat(imageClick, {"Form_Unload", "Form_Load"}), imageClick)},
+        {"twice in a row",
+         [](forms::Runtime& rt, TestForm& form) {
+             rt.DoubleClick(form.Ctl("Image1"));
+             rt.DoubleClick(form.Ctl("Image1"));
+         },
+         concat(imageDouble, imageDouble)},
+        {"followed by a press the desktop also counts as a second one",
+         [](forms::Runtime& rt, TestForm& form) {
+             rt.DoubleClick(form.Ctl("Image1"));
+             rt.MouseDoubleClick(form, 700, 100);
+             rt.MouseUp(form, 700, 100);
+         },
+         concat(imageDouble, imageClick)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        forms::Runtime rt;
+        TestForm& form = rt.Instance<TestForm>();
+        rt.Start(form);
+        form.events.clear();
+        c.act(rt, form);
+        EXPECT_EQ(form.events, c.expected);
+    }
 }
 
 TEST_F(RuntimeTest, TimersTickEveryIntervalFromLoadUntilUnload) {

@@ -27,6 +27,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -381,6 +382,158 @@ TEST(FrontEndPointer, TheWindowsPointerAndEachControlsOwn) {
     EXPECT_EQ(widget->cursor().shape(), Qt::BitmapCursor) << "the control's cursor again";
     move({160, 32});
     EXPECT_EQ(widget->cursor().shape(), Qt::ArrowCursor);
+}
+
+// Two small windows of the tests' own whose controls log the events they get: the first has a
+// picture, a box, a list and a label that hands over to the second, which a picture fills.
+std::vector<std::string> clicks;
+
+class NextWindow : public forms::Form {
+public:
+    static inline const forms::FormDesign design{
+        .name = "Next",
+        .clientWidth = 9000,
+        .clientHeight = 6000,
+        .controls = {{.kind = forms::ControlKind::Image, .name = "Landing", .width = 9000, .height = 6000}}};
+    explicit NextWindow(forms::Runtime& rt) : Form(rt, design) {
+        Bind({{"Landing", forms::Event::MouseDown, [] { clicks.push_back("Landing_MouseDown"); }},
+              {"Landing", forms::Event::MouseUp, [] { clicks.push_back("Landing_MouseUp"); }},
+              {"Landing", forms::Event::Click, [] { clicks.push_back("Landing_Click"); }},
+              {"Landing", forms::Event::DblClick, [] { clicks.push_back("Landing_DblClick"); }}});
+    }
+};
+
+class ClickWindow : public forms::Form {
+public:
+    static inline const forms::FormDesign design{
+        .name = "Clicks",
+        .clientWidth = 6000,
+        .clientHeight = 3000,
+        .controls = {{.kind = forms::ControlKind::ListBox,
+                      .name = "Items",
+                      .left = 3000,
+                      .width = 1500,
+                      .height = 1500},
+                     {.kind = forms::ControlKind::TextBox,
+                      .name = "Box",
+                      .left = 3000,
+                      .top = 1800,
+                      .width = 1500,
+                      .height = 420,
+                      .caption = "some text"},
+                     {.kind = forms::ControlKind::Image, .name = "Picture", .width = 960, .height = 960},
+                     {.kind = forms::ControlKind::Label,
+                      .name = "Switch",
+                      .top = 1500,
+                      .width = 1500,
+                      .height = 600}}};
+    explicit ClickWindow(forms::Runtime& rt) : Form(rt, design) {
+        auto log = [](const char* entry) { return [entry] { clicks.push_back(entry); }; };
+        Bind({
+            {"", forms::Event::Load,
+             [this] {
+                 for (const char* item : {"one", "two", "three"})
+                     Ctl("Items").AddItem(item);
+             }},
+            {"Picture", forms::Event::MouseDown, log("Picture_MouseDown")},
+            {"Picture", forms::Event::MouseUp, log("Picture_MouseUp")},
+            {"Picture", forms::Event::Click, log("Picture_Click")},
+            {"Picture", forms::Event::DblClick, log("Picture_DblClick")},
+            {"Box", forms::Event::Click, log("Box_Click")},
+            {"Box", forms::Event::DblClick, log("Box_DblClick")},
+            {"Items", forms::Event::Click, log("Items_Click")},
+            {"Items", forms::Event::DblClick, log("Items_DblClick")},
+            {"Switch", forms::Event::Click,
+             [this] {
+                 clicks.push_back("Switch_Click");
+                 Unload();
+                 App().Instance<NextWindow>().SetVisible(true);
+             }},
+        });
+    }
+};
+
+class FrontEndClicks : public ::testing::Test {
+protected:
+    void SetUp() override {
+        clicks.clear();
+        rt.SetTwipsPerPixel(kTwips, kTwips);
+        rt.Start(window);
+        widget = front.WidgetOf(window);
+        ASSERT_NE(widget, nullptr);
+        ASSERT_NE(widget->windowHandle(), nullptr);
+    }
+    void TearDown() override { QApplication::processEvents(); }
+
+    // A press or release of the left button as the window system reports it, at a time of the
+    // tests' own clock, in milliseconds.
+    void Report(QWidget* target, QPoint at, QEvent::Type type, int time) {
+        QWindow* w = target->windowHandle();
+        const Qt::MouseButtons held = type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
+        qt_handleMouseEvent(w, QPointF(at), w->mapToGlobal(QPointF(at)), held, Qt::LeftButton, type,
+                            Qt::NoModifier, time);
+        QApplication::processEvents();
+    }
+    // Two clicks well inside the desktop's double-click time, at one point of the screen.
+    void DoubleClickAt(QPoint at) {
+        const int t = QTest::lastMouseTimestamp += 10'000;
+        Report(widget, at, QEvent::MouseButtonPress, t);
+        Report(widget, at, QEvent::MouseButtonRelease, t + 20);
+        Report(widget, at, QEvent::MouseButtonPress, t + 60);
+        Report(widget, at, QEvent::MouseButtonRelease, t + 80);
+        QTest::lastMouseTimestamp = t + 10'000;
+    }
+
+    forms::Runtime rt;
+    FrontEnd front{rt};
+    ClickWindow& window = rt.Instance<ClickWindow>();
+    FormWidget* widget = nullptr;
+};
+
+TEST_F(FrontEndClicks, ADoubleClickRaisesDblClickInPlaceOfTheSecondPressAndClick) {
+    using Events = std::vector<std::string>;
+    auto rowCentre = [&](int row) {
+        auto* list = qobject_cast<QListWidget*>(widget->WidgetOf(window.Ctl("Items")));
+        return list->viewport()->mapTo(widget, list->visualItemRect(list->item(row)).center());
+    };
+    const struct {
+        const char* what;
+        QPoint at;
+        Events expected;
+    } cases[] = {
+        {"a picture",
+         CentreOf(window.Ctl("Picture")),
+         {"Picture_MouseDown", "Picture_MouseUp", "Picture_Click", "Picture_DblClick", "Picture_MouseUp"}},
+        {"a box", CentreOf(window.Ctl("Box")), {"Box_Click", "Box_DblClick"}},
+        {"a row of a list", rowCentre(1), {"Items_Click", "Items_DblClick"}},
+    };
+    for (const auto& c : cases) {
+        clicks.clear();
+        DoubleClickAt(c.at);
+        EXPECT_EQ(clicks, c.expected) << c.what;
+    }
+    EXPECT_EQ(window.Ctl("Items").ListIndex(), 1) << "the row double-clicked";
+}
+
+TEST_F(FrontEndClicks, ADoubleClickWhoseFirstClickHandsOverPressesOnceOnTheNextWindow) {
+    const QPoint at = CentreOf(window.Ctl("Switch"));
+    const QPoint global = widget->mapToGlobal(at);
+    const int t = QTest::lastMouseTimestamp += 10'000;
+    Report(widget, at, QEvent::MouseButtonPress, t);
+    Report(widget, at, QEvent::MouseButtonRelease, t + 20);
+    auto& next = rt.Instance<NextWindow>();
+    ASSERT_EQ(next.State(), forms::LoadState::Shown);
+    FormWidget* nextWidget = front.WidgetOf(next);
+    ASSERT_NE(nextWidget, nullptr);
+    // The second press of the pair lands on the window that has just come up.
+    const QPoint there = nextWidget->mapFromGlobal(global);
+    Report(nextWidget, there, QEvent::MouseButtonPress, t + 60);
+    Report(nextWidget, there, QEvent::MouseButtonRelease, t + 80);
+    QTest::lastMouseTimestamp = t + 10'000;
+    EXPECT_EQ(clicks, (std::vector<std::string>{"Switch_Click", "Landing_MouseDown", "Landing_MouseUp",
+                                                "Landing_Click"}))
+        << "a press of its own on the next window, not the second half of a double-click";
+    EXPECT_EQ(window.State(), forms::LoadState::NotLoaded);
 }
 
 } // namespace
