@@ -37,6 +37,26 @@ QString Resource(std::string_view path) {
     return QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size()));
 }
 
+// A list that holds one selected item: the row the runtime holds, which is also the view's current
+// row. Ctrl and Shift with a click or a key act as they do without, and a release away from the
+// current row selects no other.
+class OneChoiceList : public QListWidget {
+public:
+    using QListWidget::QListWidget;
+
+protected:
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
+                                                         const QEvent* event) const override {
+        if (!index.isValid() ||
+            (event && event->type() == QEvent::MouseButtonRelease && index != currentIndex()))
+            return QItemSelectionModel::NoUpdate;
+        const QItemSelectionModel::SelectionFlags flags = QListWidget::selectionCommand(index, event);
+        if (flags & (QItemSelectionModel::Deselect | QItemSelectionModel::Toggle))
+            return QItemSelectionModel::ClearAndSelect | (flags & QItemSelectionModel::Rows);
+        return flags;
+    }
+};
+
 } // namespace
 
 FormWidget::FormWidget(forms::Form& form)
@@ -103,7 +123,7 @@ void FormWidget::CreateWindowedControl(forms::Control& control) {
     const forms::ControlDesign& d = control.Design();
     QWidget* widget = nullptr;
     if (control.Kind() == forms::ControlKind::ListBox) {
-        auto* list = new QListWidget(this);
+        auto* list = new OneChoiceList(this);
         list->setSelectionMode(QAbstractItemView::SingleSelection);
         // Items wider than the list are cut at its edge, as a list box does; only rows scroll.
         list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -25,6 +25,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -162,6 +163,46 @@ TEST_F(FrontEndTest, TypingInASearchBoxSelectsTheFirstMatch) {
     QTest::keyClick(search, Qt::Key_Backspace);
     EXPECT_EQ(Ctl("Text4").Text(), "");
     EXPECT_EQ(Ctl("List20").ListIndex(), 0) << "the empty text matches the first entry";
+}
+
+TEST_F(FrontEndTest, AListKeepsItsOneSelectedRowWhateverTheModifiers) {
+    ClickAt(CentreOf(Ctl("Image2")));
+    auto* list = Shown<QListWidget>("List20");
+    ASSERT_NE(list, nullptr);
+    QWidget* rows = list->viewport();
+    auto row = [&](int r) { return list->visualItemRect(list->item(r)).center(); };
+    const QPoint beyond(row(3).x(), rows->height() + 30); // below the list, where rows lie unseen
+    const struct {
+        const char* what;
+        std::function<void()> act;
+        int selected;
+    } cases[] = {
+        {"a click", [&] { QTest::mouseClick(rows, Qt::LeftButton, {}, row(3)); }, 3},
+        {"Ctrl+click on the selected row",
+         [&] { QTest::mouseClick(rows, Qt::LeftButton, Qt::ControlModifier, row(3)); }, 3},
+        {"Ctrl+Space", [&] { QTest::keyClick(list, Qt::Key_Space, Qt::ControlModifier); }, 3},
+        {"Shift+click on another row",
+         [&] { QTest::mouseClick(rows, Qt::LeftButton, Qt::ShiftModifier, row(5)); }, 5},
+        {"Ctrl+click on another row",
+         [&] { QTest::mouseClick(rows, Qt::LeftButton, Qt::ControlModifier, row(2)); }, 2},
+        {"a press on the selected row released below the list",
+         [&] {
+             QTest::mousePress(rows, Qt::LeftButton, {}, row(2));
+             QTest::mouseRelease(rows, Qt::LeftButton, {}, beyond);
+         },
+         2},
+        {"Ctrl+Down", [&] { QTest::keyClick(list, Qt::Key_Down, Qt::ControlModifier); }, 3},
+    };
+    for (const auto& c : cases) {
+        c.act();
+        const QList<QListWidgetItem*> selected = list->selectedItems();
+        EXPECT_EQ(Ctl("List20").ListIndex(), c.selected) << c.what;
+        ASSERT_EQ(selected.size(), 1) << c.what << ": the highlight left the list";
+        EXPECT_EQ(list->row(selected.front()), c.selected)
+            << c.what << ": the screen and the runtime disagree";
+        EXPECT_EQ(list->currentRow(), c.selected) << c.what;
+        EXPECT_EQ(Ctl("Text6").Text(), Ctl("List20").Text()) << c.what;
+    }
 }
 
 TEST_F(FrontEndTest, FocusEnteringAListSelectsNothing) {
