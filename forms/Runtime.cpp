@@ -207,8 +207,12 @@ void Runtime::SelectItem(Control& list, int index) {
     Dispatch([&] { list.SetListIndex(static_cast<std::int16_t>(index)); });
 }
 
-void Runtime::TypeText(Control& box, std::string text) {
-    Dispatch([&] { box.SetText(std::move(text)); });
+void Runtime::TypeText(Control& box, std::string text, std::int32_t caret) {
+    Dispatch([&] { box.EditText(std::move(text), caret); });
+}
+
+void Runtime::MoveCaret(Control& box, std::int32_t place) {
+    Dispatch([&] { box.SetSelStart(place); });
 }
 
 void Runtime::ClickBox(Control& box) {

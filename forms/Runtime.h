@@ -97,8 +97,10 @@ public:
     void Hover(Control& control);
     // The user picks an item of a list (-1: none).
     void SelectItem(Control& list, int index);
-    // The user's editing leaves this text in a text box.
-    void TypeText(Control& box, std::string text);
+    // The user's editing leaves this text in a text box, with the caret at this place (-1: the end).
+    void TypeText(Control& box, std::string text, std::int32_t caret = -1);
+    // The user moves a text box's caret, or the start of its selection, to this place.
+    void MoveCaret(Control& box, std::int32_t place);
     // The user clicks into a text box.
     void ClickBox(Control& box);
 

@@ -1,6 +1,7 @@
 #include "frontend/FormWidget.h"
 
 #include <QCloseEvent>
+#include <QFocusEvent>
 #include <QGuiApplication>
 #include <QHelpEvent>
 #include <QLineEdit>
@@ -13,6 +14,7 @@
 #include <QToolTip>
 #include <QWindow>
 
+#include <functional>
 #include <limits>
 #include <vector>
 
@@ -55,6 +57,34 @@ protected:
             return QItemSelectionModel::ClearAndSelect | (flags & QItemSelectionModel::Rows);
         return flags;
     }
+};
+
+// The caret of a one-line box as the runtime counts it: the start of the selection, if any.
+int CaretOf(const QLineEdit& line) {
+    return line.hasSelectedText() ? line.selectionStart() : line.cursorPosition();
+}
+
+// A one-line box that the keyboard's focus leaves as it is: the toolkit would select its whole
+// text, so that the first key replaced it; here the caret stands where the runtime has it.
+class OneLineBox : public QLineEdit {
+public:
+    OneLineBox(QWidget* parent, std::function<int()> caret) : QLineEdit(parent), caret_(std::move(caret)) {}
+
+protected:
+    void focusInEvent(QFocusEvent* event) override {
+        const Qt::FocusReason reason = event->reason();
+        if (reason != Qt::TabFocusReason && reason != Qt::BacktabFocusReason &&
+            reason != Qt::ShortcutFocusReason) {
+            QLineEdit::focusInEvent(event);
+            return;
+        }
+        QFocusEvent quiet(QEvent::FocusIn, Qt::OtherFocusReason);
+        QLineEdit::focusInEvent(&quiet);
+        setCursorPosition(caret_());
+    }
+
+private:
+    std::function<int()> caret_;
 };
 
 } // namespace
@@ -134,13 +164,19 @@ void FormWidget::CreateWindowedControl(forms::Control& control) {
         });
         widget = list;
     } else if (!d.multiLine) {
-        auto* line = new QLineEdit(this);
+        auto* line = new OneLineBox(this, [this, &control] { return form_ ? control.SelStart() : 0; });
         line->setFrame(d.borderStyle != 0);
         line->setMaxLength(std::numeric_limits<int>::max()); // a box takes as much text as it is given
-        connect(line, &QLineEdit::textEdited, this, [this, &control](const QString& text) {
+        connect(line, &QLineEdit::textEdited, this, [this, line, &control](const QString& text) {
             if (!syncing_ && form_)
-                form_->App().TypeText(control, ToUtf8(text));
+                form_->App().TypeText(control, ToUtf8(text), CaretOf(*line));
         });
+        auto caretMoved = [this, line, &control] {
+            if (!syncing_ && form_)
+                form_->App().MoveCaret(control, CaretOf(*line));
+        };
+        connect(line, &QLineEdit::cursorPositionChanged, this, caretMoved);
+        connect(line, &QLineEdit::selectionChanged, this, caretMoved);
         widget = line;
     } else {
         auto* box = new QTextEdit(this);
@@ -189,11 +225,11 @@ void FormWidget::SyncWidget(forms::Control& control) {
             list->scrollToItem(list->item(control.ListIndex()));
     } else if (auto* line = qobject_cast<QLineEdit*>(widget)) {
         const QString text = FromUtf8(control.Text());
-        if (line->text() != text) {
-            const int cursor = line->cursorPosition();
+        if (line->text() != text)
             line->setText(text);
-            line->setCursorPosition(std::min(cursor, static_cast<int>(text.size())));
-        }
+        // The runtime keeps the caret; the box's own moves reach it as they happen.
+        if (CaretOf(*line) != control.SelStart())
+            line->setCursorPosition(control.SelStart());
     } else if (auto* box = qobject_cast<QTextEdit*>(widget)) {
         const QString text = IsSutonnyMj(control.Design().font) ? SutonnyMjDisplayText(control.Text())
                                                                 : FromUtf8(control.Text());

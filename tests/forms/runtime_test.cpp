@@ -178,6 +178,39 @@ TEST_F(RuntimeTest, EventsRunInsideTheWritesThatCauseThem) {
     EXPECT_EQ(list.Text(), "");
 }
 
+TEST_F(RuntimeTest, ATextBoxCaretStartsAtZeroAndFollowsTheUsersEditing) {
+    rt.Start(form);
+    forms::Control& box = form.Ctl("Text1");
+    EXPECT_EQ(box.SelStart(), 0) << "at load";
+    const struct {
+        const char* what;
+        std::function<void()> act;
+        std::int32_t selStart;
+    } steps[] = {
+        {"typing at the end", [&] { rt.TypeText(box, "hint!"); }, 5},
+        {"typing in front", [&] { rt.TypeText(box, "Xhint!", 1); }, 1},
+        {"the caret moved past the end", [&] { rt.MoveCaret(box, 99); }, 6},
+        {"characters beyond one byte and beyond the 16-bit plane",
+         [&] { rt.TypeText(box, "\xC3\xA9\xF0\x9F\x98\x80"); }, 3},
+        {"a text written by the program", [&] { rt.Dispatch([&] { box.SetText("new"); }); }, 0},
+        {"a place written by the program", [&] { rt.Dispatch([&] { box.SetSelStart(2); }); }, 2},
+    };
+    for (const auto& step : steps) {
+        step.act();
+        EXPECT_EQ(box.SelStart(), step.selStart) << step.what;
+    }
+    EXPECT_EQ(form.events.back(), "Text1_Change new") << "the caret alone raises no Change";
+    try {
+        box.SetSelStart(-1);
+        ADD_FAILURE() << "a place before the start";
+    } catch (const forms::RuntimeError& e) {
+        EXPECT_EQ(e.Number(), forms::ErrInvalidPropertyValue);
+    }
+    EXPECT_THROW(form.Ctl("List1").SelStart(), forms::RuntimeError) << "a list has no caret";
+    form.Unload();
+    EXPECT_EQ(form.Ctl("Text1").SelStart(), 0) << "loaded anew";
+}
+
 TEST_F(RuntimeTest, ListIndexOutsideTheListIsAnInvalidPropertyValue) {
     form.Ctl("List1").AddItem("only");
     for (int index : {-2, 1, 5}) {

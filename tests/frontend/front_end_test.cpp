@@ -205,6 +205,45 @@ TEST_F(FrontEndTest, AListKeepsItsOneSelectedRowWhateverTheModifiers) {
     }
 }
 
+TEST_F(FrontEndTest, ASearchBoxReachedByTheKeyboardKeepsItsHint) {
+    ClickAt(CentreOf(Ctl("Image6"))); // Bangladesh
+    auto* search = Shown<QLineEdit>("Text11");
+    auto* list = Shown<QListWidget>("List8");
+    auto* elaboration = Shown<QTextEdit>("Text10");
+    ASSERT_TRUE(search && list && elaboration);
+    widget->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(widget));
+    // Tab from the list and Backtab from the elaboration box both lead to the search box.
+    const struct {
+        QWidget* from;
+        Qt::Key key;
+    } ways[] = {{list, Qt::Key_Tab}, {elaboration, Qt::Key_Backtab}};
+    for (const auto& way : ways) {
+        way.from->setFocus(Qt::MouseFocusReason);
+        QTest::keyClick(way.from, way.key);
+        ASSERT_TRUE(search->hasFocus()) << way.key;
+        EXPECT_TRUE(search->selectedText().isEmpty()) << way.key << ": the keyboard's focus selects nothing";
+        EXPECT_EQ(search->cursorPosition(), 0) << way.key << ": the caret stands where the runtime has it";
+    }
+    QTest::keyClicks(search, QStringLiteral("B"));
+    EXPECT_EQ(Ctl("Text11").Text(), "BClick to Search") << "typing edits the hint";
+    EXPECT_EQ(Ctl("List8").ListIndex(), -1) << "and finds no entry";
+    EXPECT_EQ(Ctl("Text12").Text(), "");
+    EXPECT_EQ(Ctl("Text11").ForeColor(), browser::TypedTextColor);
+    EXPECT_EQ(Ctl("Text11").SelStart(), 1);
+
+    // The caret the user leaves is where the keyboard's focus finds it again.
+    QTest::keyClick(search, Qt::Key_End);
+    EXPECT_EQ(Ctl("Text11").SelStart(), 16);
+    QTest::keyClick(search, Qt::Key_Left, Qt::ShiftModifier);
+    EXPECT_EQ(Ctl("Text11").SelStart(), 15) << "the start of the selection";
+    list->setFocus(Qt::MouseFocusReason);
+    QTest::keyClick(list, Qt::Key_Tab);
+    ASSERT_TRUE(search->hasFocus());
+    EXPECT_TRUE(search->selectedText().isEmpty());
+    EXPECT_EQ(search->cursorPosition(), 15);
+}
+
 TEST_F(FrontEndTest, FocusEnteringAListSelectsNothing) {
     ClickAt(CentreOf(Ctl("Image2")));
     auto* list = Shown<QListWidget>("List20");
