@@ -285,11 +285,14 @@ void FormWidget::CentreOnScreen() {
 }
 
 void FormWidget::StartMove() {
-    if (windowHandle() && windowHandle()->startSystemMove())
+    // The window manager's move ends when the left button is released, whichever button began it;
+    // a move begun by another button, or with no window manager, the window makes itself, for as
+    // long as that button is held.
+    if (pressedButton_ == Qt::LeftButton && windowHandle() && windowHandle()->startSystemMove())
         return;
-    // With no window manager to move it, the window follows the pointer until the release.
     movingByHand_ = true;
-    moveStartPointer_ = QCursor::pos();
+    moveButton_ = pressedButton_;
+    moveStartPointer_ = pressedAt_;
     moveStartWindow_ = pos();
 }
 
@@ -456,6 +459,8 @@ void FormWidget::paintEvent(QPaintEvent*) {
 }
 
 void FormWidget::mousePressEvent(QMouseEvent* e) {
+    pressedButton_ = e->button();
+    pressedAt_ = e->globalPosition().toPoint();
     if (form_)
         form_->App().MouseDown(*form_, TwipsX(e->position().toPoint().x()),
                                TwipsY(e->position().toPoint().y()));
@@ -463,6 +468,8 @@ void FormWidget::mousePressEvent(QMouseEvent* e) {
 
 void FormWidget::mouseDoubleClickEvent(QMouseEvent* e) {
     // The second press of a double-click: the runtime tells it from a plain press.
+    pressedButton_ = e->button();
+    pressedAt_ = e->globalPosition().toPoint();
     if (form_)
         form_->App().MouseDoubleClick(*form_, TwipsX(e->position().toPoint().x()),
                                       TwipsY(e->position().toPoint().y()));
@@ -470,8 +477,11 @@ void FormWidget::mouseDoubleClickEvent(QMouseEvent* e) {
 
 void FormWidget::mouseMoveEvent(QMouseEvent* e) {
     if (movingByHand_) {
-        move(moveStartWindow_ + (QCursor::pos() - moveStartPointer_));
-        return;
+        if (e->buttons() & moveButton_) {
+            move(moveStartWindow_ + (e->globalPosition().toPoint() - moveStartPointer_));
+            return;
+        }
+        movingByHand_ = false; // its release went elsewhere
     }
     lastPointer_ = e->position().toPoint();
     if (form_)
@@ -480,7 +490,8 @@ void FormWidget::mouseMoveEvent(QMouseEvent* e) {
 }
 
 void FormWidget::mouseReleaseEvent(QMouseEvent* e) {
-    movingByHand_ = false;
+    if (e->button() == moveButton_)
+        movingByHand_ = false;
     if (form_)
         form_->App().MouseUp(*form_, TwipsX(e->position().toPoint().x()),
                              TwipsY(e->position().toPoint().y()));

@@ -27,8 +27,14 @@
 
 #include <functional>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
+
+// Points read as points in the tests' messages.
+inline void PrintTo(const QPoint& p, std::ostream* out) {
+    *out << "(" << p.x() << ", " << p.y() << ")";
+}
 
 namespace {
 
@@ -126,6 +132,38 @@ TEST_F(FrontEndTest, AFrameLightsUnderThePointerAndRestsOverTheBackground) {
     Move(Background());
     EXPECT_EQ(frame.BorderColor(), 0x0000C0u);
     EXPECT_EQ(PixelAt(edge), Red(192)) << "the frame at rest on the screen";
+}
+
+TEST_F(FrontEndTest, AWindowMovedByHandFollowsOnlyWhileItsButtonIsHeld) {
+    // No window manager moves windows here, so the window moves itself. The pointer is given in
+    // screen coordinates, as it moves whatever the window does.
+    auto send = [&](QEvent::Type type, QPoint screen, Qt::MouseButton button, Qt::MouseButtons held) {
+        QMouseEvent event(type, QPointF(widget->mapFromGlobal(screen)), QPointF(screen), button, held,
+                          Qt::NoModifier);
+        QApplication::sendEvent(widget, &event);
+    };
+    for (Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton, Qt::LeftButton}) {
+        const QPoint start = widget->pos();
+        const QPoint p = widget->mapToGlobal(Background());
+        const Qt::MouseButton other = button == Qt::RightButton ? Qt::MiddleButton : Qt::RightButton;
+        send(QEvent::MouseButtonPress, p, button, button);
+        send(QEvent::MouseMove, p + QPoint(30, 20), Qt::NoButton, button);
+        EXPECT_EQ(widget->pos(), start + QPoint(30, 20)) << button << " held";
+        send(QEvent::MouseButtonRelease, p + QPoint(30, 20), other, button);
+        send(QEvent::MouseMove, p + QPoint(40, 30), Qt::NoButton, button);
+        EXPECT_EQ(widget->pos(), start + QPoint(40, 30)) << button << ": another button's release goes by";
+        send(QEvent::MouseButtonRelease, p + QPoint(40, 30), button, Qt::NoButton);
+        send(QEvent::MouseMove, p + QPoint(90, 70), Qt::NoButton, Qt::NoButton);
+        EXPECT_EQ(widget->pos(), start + QPoint(40, 30)) << button << " released: the window stays";
+        widget->move(start);
+    }
+    // A release that never reached the window: the first move without the button ends the drag.
+    const QPoint start = widget->pos();
+    const QPoint p = widget->mapToGlobal(Background());
+    send(QEvent::MouseButtonPress, p, Qt::RightButton, Qt::RightButton);
+    send(QEvent::MouseMove, p + QPoint(30, 20), Qt::NoButton, Qt::NoButton);
+    send(QEvent::MouseMove, p + QPoint(60, 40), Qt::NoButton, Qt::NoButton);
+    EXPECT_EQ(widget->pos(), start);
 }
 
 TEST_F(FrontEndTest, AClickOnAListItemSelectsItAndShowsItsEntry) {
