@@ -5,6 +5,7 @@
 #include "forms/Runtime.h"
 #include "platform/core/Windows1252.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace forms {
@@ -21,6 +22,18 @@ unsigned char Upper(unsigned char c) {
     if (c == 0xFF)
         return 0x9F;
     return c;
+}
+
+// The length of a UTF-8 text in UTF-16 units, as a box counts its characters.
+std::int32_t Utf16Length(const std::string& text) {
+    std::int32_t units = 0;
+    for (unsigned char c : text) {
+        if ((c & 0xC0) != 0x80)
+            ++units;
+        if (c >= 0xF0)
+            ++units; // beyond the 16-bit plane: a pair of units
+    }
+    return units;
 }
 
 bool BeginsWith(const std::string& text, const char* prefix) {
@@ -95,8 +108,41 @@ void Control::SetText(std::string text) {
     if (text == text_)
         return;
     text_ = std::move(text);
+    selStart_ = 0;
     Changed(Property::Text);
     form_.Raise(this, Event::Change);
+}
+
+void Control::EditText(std::string text, std::int32_t caret) {
+    Require(ControlKind::TextBox);
+    const bool changed = text != text_;
+    text_ = std::move(text);
+    const std::int32_t length = Utf16Length(text_);
+    const std::int32_t place = caret < 0 || caret > length ? length : caret;
+    const bool moved = place != selStart_;
+    selStart_ = place;
+    if (changed)
+        Changed(Property::Text);
+    if (moved)
+        Changed(Property::SelStart);
+    if (changed)
+        form_.Raise(this, Event::Change);
+}
+
+std::int32_t Control::SelStart() const {
+    Require(ControlKind::TextBox);
+    return selStart_;
+}
+
+void Control::SetSelStart(std::int32_t start) {
+    Require(ControlKind::TextBox);
+    if (start < 0)
+        RaiseError(ErrInvalidPropertyValue);
+    const std::int32_t place = std::min(start, Utf16Length(text_));
+    if (place == selStart_)
+        return;
+    selStart_ = place;
+    Changed(Property::SelStart);
 }
 
 void Control::SetForeColor(Color color) {
@@ -110,7 +156,12 @@ void Control::SetFontBold(bool bold) {
 }
 
 void Control::SetBorderStyle(int style) {
-    if (style < 0 || style > 6)
+    // A shape's line style runs from 0 (none) to 6 (inside solid); a label's, picture's or box's
+    // border is none (0) or fixed single (1); lists and timers have no border style.
+    if (design_.kind == ControlKind::ListBox || design_.kind == ControlKind::Timer)
+        RaiseError(ErrPropertyNotFound);
+    const int most = design_.kind == ControlKind::Shape ? 6 : 1;
+    if (style < 0 || style > most)
         RaiseError(ErrInvalidPropertyValue);
     borderStyle_ = style;
     Changed(Property::BorderStyle);
@@ -183,8 +234,10 @@ platform::HWND Control::hWnd() const {
 
 platform::LRESULT Control::WindowProc(std::uint32_t message, platform::WPARAM wParam,
                                       platform::LPARAM lParam) {
-    if (message != platform::LB_FINDSTRING || design_.kind != ControlKind::ListBox || lParam == 0)
+    if (message != platform::LB_FINDSTRING || design_.kind != ControlKind::ListBox)
         return 0;
+    if (lParam == 0)
+        return platform::LB_ERR;
     // The first item, from the one after wParam onward and round to the start, whose text begins
     // with the 8-bit text, letters compared without regard to case.
     const char* prefix = reinterpret_cast<const char*>(lParam);

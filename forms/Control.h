@@ -11,7 +11,7 @@ namespace forms {
 
 class Form;
 
-enum class Event { Click, MouseDown, MouseMove, MouseUp, Change, Load, Unload, Timer };
+enum class Event { Click, DblClick, MouseDown, MouseMove, MouseUp, Change, Load, Unload, Timer };
 
 // The properties whose changes the display is told of.
 enum class Property {
@@ -26,6 +26,7 @@ enum class Property {
     Position,
     ListIndex,
     List,
+    SelStart,
 };
 
 // One control of a loaded window. It lives from its window's load to its unload.
@@ -55,8 +56,15 @@ public:
 
     // A text box's text; for a list, the selected item's text (empty with no selection).
     std::string Text() const;
-    // Raises the text box's Change when the new text differs.
+    // Raises the text box's Change when the new text differs. The caret goes to the start.
     void SetText(std::string text);
+    // The user's editing leaves this text, and the caret at this place (-1: the end). Raises Change
+    // when the text differs, with the caret already there.
+    void EditText(std::string text, std::int32_t caret);
+    // A text box's caret, or the start of its selection, in characters (UTF-16 units) from the
+    // start of its text: 0 at load. A place beyond the text is its end.
+    std::int32_t SelStart() const;
+    void SetSelStart(std::int32_t start);
 
     Color ForeColor() const { return foreColor_; }
     void SetForeColor(Color color);
@@ -115,6 +123,7 @@ private:
     std::vector<std::string> items_;
     std::vector<std::string> items8_; // the items' 8-bit copies, for the list's search
     std::int16_t listIndex_ = -1;
+    std::int32_t selStart_ = 0;
     platform::HWND hwnd_ = 0;
 };
 

@@ -46,7 +46,8 @@ bool Form::Visible() {
 
 void Form::SetVisible(bool visible) {
     Load();
-    if (visible == (state_ == LoadState::Shown))
+    // A window whose Form_Load unloaded it stays unloaded: there is nothing to show.
+    if (state_ == LoadState::NotLoaded || visible == (state_ == LoadState::Shown))
         return;
     state_ = visible ? LoadState::Shown : LoadState::LoadedHidden;
     if (Display* display = runtime_.GetDisplay())
@@ -54,9 +55,17 @@ void Form::SetVisible(bool visible) {
 }
 
 void Form::Unload() {
-    if (state_ == LoadState::NotLoaded)
+    // An Unload from inside the window's own Form_Unload is the one already under way.
+    if (state_ == LoadState::NotLoaded || unloading_)
         return;
-    Raise(nullptr, Event::Unload);
+    unloading_ = true;
+    try {
+        Raise(nullptr, Event::Unload);
+    } catch (...) {
+        unloading_ = false;
+        throw;
+    }
+    unloading_ = false;
     if (state_ == LoadState::NotLoaded)
         return;
     if (Display* display = runtime_.GetDisplay())

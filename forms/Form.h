@@ -84,6 +84,7 @@ private:
     std::int16_t windowState_ = 0;
     std::int16_t mousePointer_ = 0;
     int loadCount_ = 0;
+    bool unloading_ = false;
 };
 
 } // namespace forms

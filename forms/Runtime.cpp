@@ -48,6 +48,9 @@ void Runtime::Dispatch(const std::function<void()>& action) {
         exitCode_ = 1;
     }
     --depth_;
+    // Dispatched from inside another handler: the end stops that handler too.
+    if (!running_ && depth_ > 0)
+        throw EndRequest{};
     if (depth_ == 0 && running_ && LoadedForms().empty())
         running_ = false;
     if (!running_ && depth_ == 0 && display_)
@@ -90,7 +93,7 @@ void Runtime::Advance(std::int64_t milliseconds) {
 }
 
 Runtime::Target Runtime::TargetAt(Form& form, float x, float y) const {
-    Target target{&form, form.LoadCount(), {}, -1, true};
+    Target target{&form, form.LoadCount(), form.hWnd(), {}, -1, true};
     if (Control* control = form.ControlAt(x, y)) {
         target.name = control->Name();
         target.index = control->Index();
@@ -119,40 +122,63 @@ void Runtime::Send(const Target& target, Event event) {
     }
 }
 
-void Runtime::MouseDown(Form& form, float x, float y) {
+bool Runtime::Held(const Form& form) const {
+    return captured_ && captured_->form == &form && captured_->load == form.LoadCount() &&
+           platform::GetCapture() == captured_->window;
+}
+
+void Runtime::Press(Form& form, float x, float y, bool secondOfDouble) {
     Dispatch([&] {
         if (!form.IsLoaded())
             return;
         Target target = TargetAt(form, x, y);
+        const bool doubleClick = secondOfDouble && lastPress_ == target;
         captured_ = target;
-        Send(target, Event::MouseDown);
+        doubleClicked_ = doubleClick;
+        // A double-click ends the pair: the press after it begins a new one.
+        lastPress_ = doubleClick ? std::nullopt : std::optional<Target>(target);
+        platform::SetCapture(target.window);
+        Send(target, doubleClick ? Event::DblClick : Event::MouseDown);
     });
+}
+
+void Runtime::MouseDown(Form& form, float x, float y) {
+    Press(form, x, y, false);
+}
+
+void Runtime::MouseDoubleClick(Form& form, float x, float y) {
+    Press(form, x, y, true);
 }
 
 void Runtime::MouseMove(Form& form, float x, float y) {
     Dispatch([&] {
         if (!form.IsLoaded())
             return;
-        // While a button is held the pressed target keeps the pointer.
-        bool held = captured_ && captured_->form == &form && captured_->load == form.LoadCount();
-        Send(held ? *captured_ : TargetAt(form, x, y), Event::MouseMove);
+        // While a button is held the pressed target keeps the pointer, unless its window gave it up.
+        Send(Held(form) ? *captured_ : TargetAt(form, x, y), Event::MouseMove);
     });
 }
 
 void Runtime::MouseUp(Form& form, float x, float y) {
     Dispatch([&] {
+        if (!form.IsLoaded()) {
+            captured_.reset();
+            return;
+        }
+        const bool held = Held(form);
+        if (held)
+            platform::ReleaseCapture();
         std::optional<Target> pressed = captured_;
         captured_.reset();
-        if (!form.IsLoaded())
-            return;
-        bool held = pressed && pressed->form == &form && pressed->load == form.LoadCount();
         Target target = held ? *pressed : TargetAt(form, x, y);
         Send(target, Event::MouseUp);
-        if (!held || target.background)
+        if (!held || target.background || doubleClicked_)
             return;
-        // A release over the pressed label or image is its click.
+        // A release over the pressed label, image or text box is its click; a list's click is the
+        // choice of an item.
         Control* control = Resolve(target);
-        if (control && control->Visible() && form.ControlAt(x, y) == control && !control->IsWindowed())
+        if (control && control->Visible() && form.ControlAt(x, y) == control &&
+            control->Kind() != ControlKind::ListBox)
             form.Raise(control, Event::Click);
     });
 }
@@ -164,6 +190,15 @@ void Runtime::Click(Control& control) {
     MouseUp(form, x, y);
 }
 
+void Runtime::DoubleClick(Control& control) {
+    Form& form = control.Parent();
+    float x = control.Left() + control.Width() / 2, y = control.Top() + control.Height() / 2;
+    MouseDown(form, x, y);
+    MouseUp(form, x, y);
+    MouseDoubleClick(form, x, y);
+    MouseUp(form, x, y);
+}
+
 void Runtime::Hover(Control& control) {
     MouseMove(control.Parent(), control.Left() + control.Width() / 2, control.Top() + control.Height() / 2);
 }
@@ -172,12 +207,16 @@ void Runtime::SelectItem(Control& list, int index) {
     Dispatch([&] { list.SetListIndex(static_cast<std::int16_t>(index)); });
 }
 
-void Runtime::TypeText(Control& box, std::string text) {
-    Dispatch([&] { box.SetText(std::move(text)); });
+void Runtime::TypeText(Control& box, std::string text, std::int32_t caret) {
+    Dispatch([&] { box.EditText(std::move(text), caret); });
+}
+
+void Runtime::MoveCaret(Control& box, std::int32_t place) {
+    Dispatch([&] { box.SetSelStart(place); });
 }
 
 void Runtime::ClickBox(Control& box) {
-    Dispatch([&] { box.Parent().Raise(&box, Event::Click); });
+    Click(box);
 }
 
 } // namespace forms

@@ -79,22 +79,30 @@ public:
     void Advance(std::int64_t milliseconds);
 
     // The user's pointer, at a point of a window's client area in twips. A press captures the
-    // pointer for its target until the release; a release over the pressed label or image clicks it.
+    // pointer for its target until the release; a release over the pressed label, image or text
+    // box clicks it.
     void MouseDown(Form& form, float x, float y);
+    // A press that the desktop counts as the second of a double-click. On the target of the press
+    // before it, it raises DblClick in place of MouseDown, and its release raises MouseUp but no
+    // Click; anywhere else (another control, another window, a window loaded since) it is a plain
+    // press.
+    void MouseDoubleClick(Form& form, float x, float y);
     void MouseMove(Form& form, float x, float y);
     void MouseUp(Form& form, float x, float y);
     // The pointer pressed and released on the middle of a control.
     void Click(Control& control);
+    // Two such clicks in the desktop's double-click time.
+    void DoubleClick(Control& control);
     // The pointer moved over the middle of a control.
     void Hover(Control& control);
     // The user picks an item of a list (-1: none).
     void SelectItem(Control& list, int index);
-    // The user's editing leaves this text in a text box.
-    void TypeText(Control& box, std::string text);
+    // The user's editing leaves this text in a text box, with the caret at this place (-1: the end).
+    void TypeText(Control& box, std::string text, std::int32_t caret = -1);
+    // The user moves a text box's caret, or the start of its selection, to this place.
+    void MoveCaret(Control& box, std::int32_t place);
     // The user clicks into a text box.
     void ClickBox(Control& box);
-    // The pointer is no longer held by the target it was pressed on (the window manager took it).
-    void ReleasePointer() { captured_.reset(); }
 
 private:
     friend class Form;
@@ -104,13 +112,18 @@ private:
     struct Target {
         Form* form = nullptr;
         int load = 0;
+        platform::HWND window = 0;
         std::string_view name;
         int index = -1;
         bool background = true;
+        bool operator==(const Target&) const = default;
     };
     Target TargetAt(Form& form, float x, float y) const;
+    // Whether the target pressed last still holds the pointer: its window has the capture.
+    bool Held(const Form& form) const;
     Control* Resolve(const Target& target) const;
     void Send(const Target& target, Event event);
+    void Press(Form& form, float x, float y, bool secondOfDouble);
 
     std::unordered_map<std::type_index, std::unique_ptr<Form>> forms_;
     std::vector<Form*> order_;
@@ -122,7 +135,9 @@ private:
     std::optional<RuntimeError> error_;
     int depth_ = 0;
     std::int64_t now_ = 0;
-    std::optional<Target> captured_;
+    std::optional<Target> captured_;  // the target of the last press, while its window has the capture
+    bool doubleClicked_ = false;      // that press was the second of a double-click
+    std::optional<Target> lastPress_; // the target of the last press that can begin a double-click
 };
 
 struct EndRequest {};

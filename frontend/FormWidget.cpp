@@ -1,6 +1,7 @@
 #include "frontend/FormWidget.h"
 
 #include <QCloseEvent>
+#include <QFocusEvent>
 #include <QGuiApplication>
 #include <QHelpEvent>
 #include <QLineEdit>
@@ -13,6 +14,7 @@
 #include <QToolTip>
 #include <QWindow>
 
+#include <functional>
 #include <limits>
 #include <vector>
 
@@ -38,6 +40,54 @@ std::string ToUtf8(const QString& text) {
 QString Resource(std::string_view path) {
     return QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size()));
 }
+
+// A list that holds one selected item: the row the runtime holds, which is also the view's current
+// row. Ctrl and Shift with a click or a key act as they do without, and a release away from the
+// current row selects no other.
+class OneChoiceList : public QListWidget {
+public:
+    using QListWidget::QListWidget;
+
+protected:
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
+                                                         const QEvent* event) const override {
+        if (!index.isValid() ||
+            (event && event->type() == QEvent::MouseButtonRelease && index != currentIndex()))
+            return QItemSelectionModel::NoUpdate;
+        const QItemSelectionModel::SelectionFlags flags = QListWidget::selectionCommand(index, event);
+        if (flags & (QItemSelectionModel::Deselect | QItemSelectionModel::Toggle))
+            return QItemSelectionModel::ClearAndSelect | (flags & QItemSelectionModel::Rows);
+        return flags;
+    }
+};
+
+// The caret of a one-line box as the runtime counts it: the start of the selection, if any.
+int CaretOf(const QLineEdit& line) {
+    return line.hasSelectedText() ? line.selectionStart() : line.cursorPosition();
+}
+
+// A one-line box that the keyboard's focus leaves as it is: the toolkit would select its whole
+// text, so that the first key replaced it; here the caret stands where the runtime has it.
+class OneLineBox : public QLineEdit {
+public:
+    OneLineBox(QWidget* parent, std::function<int()> caret) : QLineEdit(parent), caret_(std::move(caret)) {}
+
+protected:
+    void focusInEvent(QFocusEvent* event) override {
+        const Qt::FocusReason reason = event->reason();
+        if (reason != Qt::TabFocusReason && reason != Qt::BacktabFocusReason &&
+            reason != Qt::ShortcutFocusReason) {
+            QLineEdit::focusInEvent(event);
+            return;
+        }
+        QFocusEvent quiet(QEvent::FocusIn, Qt::OtherFocusReason);
+        QLineEdit::focusInEvent(&quiet);
+        setCursorPosition(caret_());
+    }
+
+private:
+    std::function<int()> caret_;
+};
 
 } // namespace
 
@@ -105,7 +155,7 @@ void FormWidget::CreateWindowedControl(forms::Control& control) {
     const forms::ControlDesign& d = control.Design();
     QWidget* widget = nullptr;
     if (control.Kind() == forms::ControlKind::ListBox) {
-        auto* list = new QListWidget(this);
+        auto* list = new OneChoiceList(this);
         list->setSelectionMode(QAbstractItemView::SingleSelection);
         // Items wider than the list are cut at its edge, as a list box does; only rows scroll.
         list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -116,13 +166,19 @@ void FormWidget::CreateWindowedControl(forms::Control& control) {
         });
         widget = list;
     } else if (!d.multiLine) {
-        auto* line = new QLineEdit(this);
+        auto* line = new OneLineBox(this, [this, &control] { return form_ ? control.SelStart() : 0; });
         line->setFrame(d.borderStyle != 0);
         line->setMaxLength(std::numeric_limits<int>::max()); // a box takes as much text as it is given
-        connect(line, &QLineEdit::textEdited, this, [this, &control](const QString& text) {
+        connect(line, &QLineEdit::textEdited, this, [this, line, &control](const QString& text) {
             if (!syncing_ && form_)
-                form_->App().TypeText(control, ToUtf8(text));
+                form_->App().TypeText(control, ToUtf8(text), CaretOf(*line));
         });
+        auto caretMoved = [this, line, &control] {
+            if (!syncing_ && form_)
+                form_->App().MoveCaret(control, CaretOf(*line));
+        };
+        connect(line, &QLineEdit::cursorPositionChanged, this, caretMoved);
+        connect(line, &QLineEdit::selectionChanged, this, caretMoved);
         widget = line;
     } else {
         auto* box = new QTextEdit(this);
@@ -171,11 +227,11 @@ void FormWidget::SyncWidget(forms::Control& control) {
             list->scrollToItem(list->item(control.ListIndex()));
     } else if (auto* line = qobject_cast<QLineEdit*>(widget)) {
         const QString text = FromUtf8(control.Text());
-        if (line->text() != text) {
-            const int cursor = line->cursorPosition();
+        if (line->text() != text)
             line->setText(text);
-            line->setCursorPosition(std::min(cursor, static_cast<int>(text.size())));
-        }
+        // The runtime keeps the caret; the box's own moves reach it as they happen.
+        if (CaretOf(*line) != control.SelStart())
+            line->setCursorPosition(control.SelStart());
     } else if (auto* box = qobject_cast<QTextEdit*>(widget)) {
         const QString text = IsSutonnyMj(control.Design().font) ? SutonnyMjDisplayText(control.Text())
                                                                 : FromUtf8(control.Text());
@@ -208,9 +264,14 @@ void FormWidget::ControlChanged(forms::Control& control, forms::Property) {
 void FormWidget::ApplyRegion() {
     if (!form_)
         return;
+    const platform::HRGN region = platform::WindowRegion(form_->hWnd());
+    if (region == 0) {
+        clearMask(); // no outline: the whole window shows
+        return;
+    }
     // The spans come row by row and left to right, never touching: a region as it stands.
     std::vector<QRect> rows;
-    for (const platform::RegionSpan& span : platform::RegionSpans(platform::WindowRegion(form_->hWnd())))
+    for (const platform::RegionSpan& span : platform::RegionSpans(region))
         rows.emplace_back(span.x1, span.y, span.x2 - span.x1, 1);
     QRegion mask;
     mask.setRects(rows.data(), static_cast<int>(rows.size()));
@@ -231,11 +292,14 @@ void FormWidget::CentreOnScreen() {
 }
 
 void FormWidget::StartMove() {
-    if (windowHandle() && windowHandle()->startSystemMove())
+    // The window manager's move ends when the left button is released, whichever button began it;
+    // a move begun by another button, or with no window manager, the window makes itself, for as
+    // long as that button is held.
+    if (pressedButton_ == Qt::LeftButton && windowHandle() && windowHandle()->startSystemMove())
         return;
-    // With no window manager to move it, the window follows the pointer until the release.
     movingByHand_ = true;
-    moveStartPointer_ = QCursor::pos();
+    moveButton_ = pressedButton_;
+    moveStartPointer_ = pressedAt_;
     moveStartWindow_ = pos();
 }
 
@@ -403,15 +467,29 @@ void FormWidget::paintEvent(QPaintEvent*) {
 }
 
 void FormWidget::mousePressEvent(QMouseEvent* e) {
+    pressedButton_ = e->button();
+    pressedAt_ = e->globalPosition().toPoint();
     if (form_)
         form_->App().MouseDown(*form_, TwipsX(e->position().toPoint().x()),
                                TwipsY(e->position().toPoint().y()));
 }
 
+void FormWidget::mouseDoubleClickEvent(QMouseEvent* e) {
+    // The second press of a double-click: the runtime tells it from a plain press.
+    pressedButton_ = e->button();
+    pressedAt_ = e->globalPosition().toPoint();
+    if (form_)
+        form_->App().MouseDoubleClick(*form_, TwipsX(e->position().toPoint().x()),
+                                      TwipsY(e->position().toPoint().y()));
+}
+
 void FormWidget::mouseMoveEvent(QMouseEvent* e) {
     if (movingByHand_) {
-        move(moveStartWindow_ + (QCursor::pos() - moveStartPointer_));
-        return;
+        if (e->buttons() & moveButton_) {
+            move(moveStartWindow_ + (e->globalPosition().toPoint() - moveStartPointer_));
+            return;
+        }
+        movingByHand_ = false; // its release went elsewhere
     }
     lastPointer_ = e->position().toPoint();
     if (form_)
@@ -420,7 +498,8 @@ void FormWidget::mouseMoveEvent(QMouseEvent* e) {
 }
 
 void FormWidget::mouseReleaseEvent(QMouseEvent* e) {
-    movingByHand_ = false;
+    if (e->button() == moveButton_)
+        movingByHand_ = false;
     if (form_)
         form_->App().MouseUp(*form_, TwipsX(e->position().toPoint().x()),
                              TwipsY(e->position().toPoint().y()));
@@ -449,19 +528,24 @@ bool FormWidget::event(QEvent* e) {
 }
 
 bool FormWidget::eventFilter(QObject* watched, QEvent* e) {
-    if (e->type() == QEvent::MouseButtonRelease && form_ &&
-        static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton) {
+    const QEvent::Type type = e->type();
+    if (form_ && (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick ||
+                  type == QEvent::MouseButtonRelease)) {
+        // A list's or box's own presses and releases of the left button reach the runtime as well,
+        // which raises the control's events (a box's Click, a double-click) from them. A scroll
+        // area's pointer events arrive through its viewport.
+        auto* mouse = static_cast<QMouseEvent*>(e);
         auto it = controlsOf_.find(watched);
-        if (it != controlsOf_.end() && it->second->Kind() == forms::ControlKind::TextBox) {
-            forms::Control* box = it->second;
-            // Let the box take the click first, then raise the control's own Click.
-            QMetaObject::invokeMethod(
-                this,
-                [this, box, load = form_->LoadCount()] {
-                    if (form_ && form_->LoadCount() == load && WidgetOf(*box))
-                        form_->App().ClickBox(*box);
-                },
-                Qt::QueuedConnection);
+        if (it != controlsOf_.end() && mouse->button() == Qt::LeftButton &&
+            !qobject_cast<QAbstractScrollArea*>(watched)) {
+            const QPoint at = static_cast<QWidget*>(watched)->mapTo(this, mouse->position().toPoint());
+            forms::Runtime& rt = form_->App();
+            if (type == QEvent::MouseButtonPress)
+                rt.MouseDown(*form_, TwipsX(at.x()), TwipsY(at.y()));
+            else if (type == QEvent::MouseButtonDblClick)
+                rt.MouseDoubleClick(*form_, TwipsX(at.x()), TwipsY(at.y()));
+            else
+                rt.MouseUp(*form_, TwipsX(at.x()), TwipsY(at.y()));
         }
     }
     return QWidget::eventFilter(watched, e);

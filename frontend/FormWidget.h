@@ -40,6 +40,7 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -74,7 +75,10 @@ private:
     bool busy_ = false;
     QPoint lastPointer_{-1, -1};
     bool syncing_ = false;
+    Qt::MouseButton pressedButton_ = Qt::NoButton; // the button and screen point of the last press
+    QPoint pressedAt_;
     bool movingByHand_ = false;
+    Qt::MouseButton moveButton_ = Qt::NoButton;
     QPoint moveStartPointer_;
     QPoint moveStartWindow_;
 };

@@ -18,7 +18,6 @@ FrontEnd::FrontEnd(forms::Runtime& runtime) : runtime_(runtime) {
                     if (form->IsLoaded() && const_cast<forms::Form*>(form)->hWnd() == window)
                         widget->ApplyRegion();
             },
-        .captureReleased = [this] { runtime_.ReleasePointer(); },
     });
     elapsed_.start();
     connect(&clock_, &QTimer::timeout, this, [this] {

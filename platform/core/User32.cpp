@@ -21,6 +21,11 @@ WindowSystemHooks& Hooks() {
     return hooks;
 }
 
+HWND& Capture() {
+    static HWND capture = 0;
+    return capture;
+}
+
 } // namespace
 
 HWND CreateWindowHandle(WindowProcedure* procedure) {
@@ -37,6 +42,8 @@ void DestroyWindowHandle(HWND window) {
     if (it->second.region != 0)
         DeleteObject(it->second.region);
     Windows().erase(it);
+    if (Capture() == window)
+        Capture() = 0;
 }
 
 bool IsWindowHandle(HWND window) {
@@ -50,15 +57,24 @@ LRESULT SendMessageA(HWND window, std::uint32_t message, WPARAM wParam, LPARAM l
     return it->second.procedure->WindowProc(message, wParam, lParam);
 }
 
+HWND SetCapture(HWND window) {
+    const HWND before = Capture();
+    Capture() = IsWindowHandle(window) ? window : 0;
+    return before;
+}
+
+HWND GetCapture() {
+    return Capture();
+}
+
 int ReleaseCapture() {
-    if (Hooks().captureReleased)
-        Hooks().captureReleased();
+    Capture() = 0;
     return 1;
 }
 
 int SetWindowRgn(HWND window, HRGN region, bool redraw) {
     auto it = Windows().find(window);
-    if (it == Windows().end() || !IsRegion(region))
+    if (it == Windows().end() || (region != 0 && !IsRegion(region)))
         return 0;
     if (it->second.region != 0 && it->second.region != region)
         DeleteObject(it->second.region);

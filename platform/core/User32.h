@@ -35,20 +35,24 @@ bool IsWindowHandle(HWND window);
 // Sends a message and returns once the window has handled it; 0 for a handle that names no window.
 LRESULT SendMessageA(HWND window, std::uint32_t message, WPARAM wParam, LPARAM lParam);
 
+// The window that holds the mouse capture: it gets the pointer's events until it gives it up.
+// SetCapture returns the window that held it before, or 0.
+HWND SetCapture(HWND window);
+HWND GetCapture();
 // Gives up the mouse capture; nonzero on success.
 int ReleaseCapture();
 
 // Cuts the window to the region, which the window then owns; the region it owned before is freed.
-// Nonzero on success; a handle that names no window or no region fails and changes nothing.
+// Region 0 takes the outline away, so that the whole window shows. Nonzero on success; a handle that
+// names no window, or a nonzero one that names no region, fails and changes nothing.
 int SetWindowRgn(HWND window, HRGN region, bool redraw);
 
 // The region a window is cut to, or 0 when it has none.
 HRGN WindowRegion(HWND window);
 
-// How the display learns of these calls. Each hook may be empty.
+// How the display learns of these calls. The hook may be empty.
 struct WindowSystemHooks {
     std::function<void(HWND, bool redraw)> regionChanged;
-    std::function<void()> captureReleased;
 };
 void SetWindowSystemHooks(WindowSystemHooks hooks);
 

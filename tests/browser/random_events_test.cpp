@@ -194,6 +194,7 @@ protected:
         emblem = &window.Ctl("Image15");
         caption = &window.Ctl("Label7");
         exitButton = Rect(window.Ctl("Image1"));
+        searchBox = Rect(*panels[0].searchBox); // the five boxes share one rectangle
         selected = -1;
     }
 
@@ -234,6 +235,14 @@ protected:
             if (buttons[p].Contains(x, y))
                 return p;
         return -1;
+    }
+    // Whether a point lies on the search box of the shown panel, in front of all else there.
+    bool OnShownSearchBox(float x, float y) const { return selected >= 0 && searchBox.Contains(x, y); }
+    // A press and release on the shown search box click into it, which empties it.
+    void ClickedIntoBox() {
+        event.kind = Kind::ClickIntoBox;
+        event.panel = selected;
+        event.typed.clear();
     }
     // A point of the client area, not on the exit button.
     void RandomPoint() {
@@ -370,6 +379,7 @@ protected:
         case Kind::Press:
             RandomPoint();
             pressedButton = DictionaryButtonAt(event.x, event.y);
+            pressedBox = OnShownSearchBox(event.x, event.y);
             rt.MouseDown(window, event.x, event.y);
             pressed = true;
             break;
@@ -382,12 +392,16 @@ protected:
             RandomPoint();
             if (pressed && pressedButton >= 0 && DictionaryButtonAt(event.x, event.y) == pressedButton)
                 chosen = pressedButton;
+            if (pressed && pressedBox && OnShownSearchBox(event.x, event.y))
+                ClickedIntoBox();
             rt.MouseUp(window, event.x, event.y);
             pressed = false;
             break;
         case Kind::ClickPoint:
             RandomPoint();
             chosen = DictionaryButtonAt(event.x, event.y);
+            if (OnShownSearchBox(event.x, event.y))
+                ClickedIntoBox();
             rt.MouseDown(window, event.x, event.y);
             rt.MouseUp(window, event.x, event.y);
             break;
@@ -558,7 +572,7 @@ protected:
     std::vector<Control*> both, standard, hardware, never, markers;
     std::string_view shownMarker; // the marker the start menu showed at the last load, if any
     std::array<Rect, kPanelCount> buttons{};
-    Rect exitButton;
+    Rect exitButton, searchBox;
     Control *emblem = nullptr, *caption = nullptr;
 
     // The model: which panel is shown, which lists are filled, which search boxes are untouched.
@@ -566,8 +580,9 @@ protected:
     std::array<bool, kPanelCount> filled{};
     std::array<bool, kPanelCount> untouched{};
     bool pressed = false;
-    int pressedButton = -1; // the dictionary button under the last press
-    int chosen = -1;        // the dictionary the event selected
+    int pressedButton = -1;  // the dictionary button under the last press
+    bool pressedBox = false; // whether the last press was on the shown search box
+    int chosen = -1;         // the dictionary the event selected
 
     int eventNumber = 0;
     int exitAt = -1;

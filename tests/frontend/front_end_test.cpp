@@ -8,6 +8,7 @@
 #include "frontend/FrontEnd.h"
 #include "frontend/Look.h"
 #include "frontend/Pictures.h"
+#include "platform/core/User32.h"
 #include "platform/core/Windows1252.h"
 
 #include <QApplication>
@@ -24,8 +25,16 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
+#include <ostream>
 #include <string>
+#include <vector>
+
+// Points read as points in the tests' messages.
+inline void PrintTo(const QPoint& p, std::ostream* out) {
+    *out << "(" << p.x() << ", " << p.y() << ")";
+}
 
 namespace {
 
@@ -107,6 +116,13 @@ TEST_F(FrontEndTest, TheWindowIsShownCutToItsOutline) {
     EXPECT_FALSE(widget->windowIcon().isNull()) << "the window's icon, once it is on the screen";
 }
 
+TEST_F(FrontEndTest, RegionZeroShowsTheWholeWindowAgain) {
+    ASSERT_FALSE(widget->mask().isEmpty());
+    rt.Dispatch([&] { platform::SetWindowRgn(window->hWnd(), 0, true); });
+    EXPECT_TRUE(widget->mask().isEmpty()) << "no outline: nothing is cut away";
+    EXPECT_TRUE(rt.Running());
+}
+
 TEST_F(FrontEndTest, AFrameLightsUnderThePointerAndRestsOverTheBackground) {
     forms::Control& frame = Ctl("Shape9");
     const QPoint edge(static_cast<int>(frame.Left() / kTwips) + 1, CentreOf(frame).y());
@@ -116,6 +132,38 @@ TEST_F(FrontEndTest, AFrameLightsUnderThePointerAndRestsOverTheBackground) {
     Move(Background());
     EXPECT_EQ(frame.BorderColor(), 0x0000C0u);
     EXPECT_EQ(PixelAt(edge), Red(192)) << "the frame at rest on the screen";
+}
+
+TEST_F(FrontEndTest, AWindowMovedByHandFollowsOnlyWhileItsButtonIsHeld) {
+    // No window manager moves windows here, so the window moves itself. The pointer is given in
+    // screen coordinates, as it moves whatever the window does.
+    auto send = [&](QEvent::Type type, QPoint screen, Qt::MouseButton button, Qt::MouseButtons held) {
+        QMouseEvent event(type, QPointF(widget->mapFromGlobal(screen)), QPointF(screen), button, held,
+                          Qt::NoModifier);
+        QApplication::sendEvent(widget, &event);
+    };
+    for (Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton, Qt::LeftButton}) {
+        const QPoint start = widget->pos();
+        const QPoint p = widget->mapToGlobal(Background());
+        const Qt::MouseButton other = button == Qt::RightButton ? Qt::MiddleButton : Qt::RightButton;
+        send(QEvent::MouseButtonPress, p, button, button);
+        send(QEvent::MouseMove, p + QPoint(30, 20), Qt::NoButton, button);
+        EXPECT_EQ(widget->pos(), start + QPoint(30, 20)) << button << " held";
+        send(QEvent::MouseButtonRelease, p + QPoint(30, 20), other, button);
+        send(QEvent::MouseMove, p + QPoint(40, 30), Qt::NoButton, button);
+        EXPECT_EQ(widget->pos(), start + QPoint(40, 30)) << button << ": another button's release goes by";
+        send(QEvent::MouseButtonRelease, p + QPoint(40, 30), button, Qt::NoButton);
+        send(QEvent::MouseMove, p + QPoint(90, 70), Qt::NoButton, Qt::NoButton);
+        EXPECT_EQ(widget->pos(), start + QPoint(40, 30)) << button << " released: the window stays";
+        widget->move(start);
+    }
+    // A release that never reached the window: the first move without the button ends the drag.
+    const QPoint start = widget->pos();
+    const QPoint p = widget->mapToGlobal(Background());
+    send(QEvent::MouseButtonPress, p, Qt::RightButton, Qt::RightButton);
+    send(QEvent::MouseMove, p + QPoint(30, 20), Qt::NoButton, Qt::NoButton);
+    send(QEvent::MouseMove, p + QPoint(60, 40), Qt::NoButton, Qt::NoButton);
+    EXPECT_EQ(widget->pos(), start);
 }
 
 TEST_F(FrontEndTest, AClickOnAListItemSelectsItAndShowsItsEntry) {
@@ -153,6 +201,85 @@ TEST_F(FrontEndTest, TypingInASearchBoxSelectsTheFirstMatch) {
     QTest::keyClick(search, Qt::Key_Backspace);
     EXPECT_EQ(Ctl("Text4").Text(), "");
     EXPECT_EQ(Ctl("List20").ListIndex(), 0) << "the empty text matches the first entry";
+}
+
+TEST_F(FrontEndTest, AListKeepsItsOneSelectedRowWhateverTheModifiers) {
+    ClickAt(CentreOf(Ctl("Image2")));
+    auto* list = Shown<QListWidget>("List20");
+    ASSERT_NE(list, nullptr);
+    QWidget* rows = list->viewport();
+    auto row = [&](int r) { return list->visualItemRect(list->item(r)).center(); };
+    const QPoint beyond(row(3).x(), rows->height() + 30); // below the list, where rows lie unseen
+    const struct {
+        const char* what;
+        std::function<void()> act;
+        int selected;
+    } cases[] = {
+        {"a click", [&] { QTest::mouseClick(rows, Qt::LeftButton, {}, row(3)); }, 3},
+        {"Ctrl+click on the selected row",
+         [&] { QTest::mouseClick(rows, Qt::LeftButton, Qt::ControlModifier, row(3)); }, 3},
+        {"Ctrl+Space", [&] { QTest::keyClick(list, Qt::Key_Space, Qt::ControlModifier); }, 3},
+        {"Shift+click on another row",
+         [&] { QTest::mouseClick(rows, Qt::LeftButton, Qt::ShiftModifier, row(5)); }, 5},
+        {"Ctrl+click on another row",
+         [&] { QTest::mouseClick(rows, Qt::LeftButton, Qt::ControlModifier, row(2)); }, 2},
+        {"a press on the selected row released below the list",
+         [&] {
+             QTest::mousePress(rows, Qt::LeftButton, {}, row(2));
+             QTest::mouseRelease(rows, Qt::LeftButton, {}, beyond);
+         },
+         2},
+        {"Ctrl+Down", [&] { QTest::keyClick(list, Qt::Key_Down, Qt::ControlModifier); }, 3},
+    };
+    for (const auto& c : cases) {
+        c.act();
+        const QList<QListWidgetItem*> selected = list->selectedItems();
+        EXPECT_EQ(Ctl("List20").ListIndex(), c.selected) << c.what;
+        ASSERT_EQ(selected.size(), 1) << c.what << ": the highlight left the list";
+        EXPECT_EQ(list->row(selected.front()), c.selected)
+            << c.what << ": the screen and the runtime disagree";
+        EXPECT_EQ(list->currentRow(), c.selected) << c.what;
+        EXPECT_EQ(Ctl("Text6").Text(), Ctl("List20").Text()) << c.what;
+    }
+}
+
+TEST_F(FrontEndTest, ASearchBoxReachedByTheKeyboardKeepsItsHint) {
+    ClickAt(CentreOf(Ctl("Image6"))); // Bangladesh
+    auto* search = Shown<QLineEdit>("Text11");
+    auto* list = Shown<QListWidget>("List8");
+    auto* elaboration = Shown<QTextEdit>("Text10");
+    ASSERT_TRUE(search && list && elaboration);
+    widget->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(widget));
+    // Tab from the list and Backtab from the elaboration box both lead to the search box.
+    const struct {
+        QWidget* from;
+        Qt::Key key;
+    } ways[] = {{list, Qt::Key_Tab}, {elaboration, Qt::Key_Backtab}};
+    for (const auto& way : ways) {
+        way.from->setFocus(Qt::MouseFocusReason);
+        QTest::keyClick(way.from, way.key);
+        ASSERT_TRUE(search->hasFocus()) << way.key;
+        EXPECT_TRUE(search->selectedText().isEmpty()) << way.key << ": the keyboard's focus selects nothing";
+        EXPECT_EQ(search->cursorPosition(), 0) << way.key << ": the caret stands where the runtime has it";
+    }
+    QTest::keyClicks(search, QStringLiteral("B"));
+    EXPECT_EQ(Ctl("Text11").Text(), "BClick to Search") << "typing edits the hint";
+    EXPECT_EQ(Ctl("List8").ListIndex(), -1) << "and finds no entry";
+    EXPECT_EQ(Ctl("Text12").Text(), "");
+    EXPECT_EQ(Ctl("Text11").ForeColor(), browser::TypedTextColor);
+    EXPECT_EQ(Ctl("Text11").SelStart(), 1);
+
+    // The caret the user leaves is where the keyboard's focus finds it again.
+    QTest::keyClick(search, Qt::Key_End);
+    EXPECT_EQ(Ctl("Text11").SelStart(), 16);
+    QTest::keyClick(search, Qt::Key_Left, Qt::ShiftModifier);
+    EXPECT_EQ(Ctl("Text11").SelStart(), 15) << "the start of the selection";
+    list->setFocus(Qt::MouseFocusReason);
+    QTest::keyClick(list, Qt::Key_Tab);
+    ASSERT_TRUE(search->hasFocus());
+    EXPECT_TRUE(search->selectedText().isEmpty());
+    EXPECT_EQ(search->cursorPosition(), 15);
 }
 
 TEST_F(FrontEndTest, FocusEnteringAListSelectsNothing) {
@@ -373,6 +500,158 @@ TEST(FrontEndPointer, TheWindowsPointerAndEachControlsOwn) {
     EXPECT_EQ(widget->cursor().shape(), Qt::BitmapCursor) << "the control's cursor again";
     move({160, 32});
     EXPECT_EQ(widget->cursor().shape(), Qt::ArrowCursor);
+}
+
+// Two small windows of the tests' own whose controls log the events they get: the first has a
+// picture, a box, a list and a label that hands over to the second, which a picture fills.
+std::vector<std::string> clicks;
+
+class NextWindow : public forms::Form {
+public:
+    static inline const forms::FormDesign design{
+        .name = "Next",
+        .clientWidth = 9000,
+        .clientHeight = 6000,
+        .controls = {{.kind = forms::ControlKind::Image, .name = "Landing", .width = 9000, .height = 6000}}};
+    explicit NextWindow(forms::Runtime& rt) : Form(rt, design) {
+        Bind({{"Landing", forms::Event::MouseDown, [] { clicks.push_back("Landing_MouseDown"); }},
+              {"Landing", forms::Event::MouseUp, [] { clicks.push_back("Landing_MouseUp"); }},
+              {"Landing", forms::Event::Click, [] { clicks.push_back("Landing_Click"); }},
+              {"Landing", forms::Event::DblClick, [] { clicks.push_back("Landing_DblClick"); }}});
+    }
+};
+
+class ClickWindow : public forms::Form {
+public:
+    static inline const forms::FormDesign design{
+        .name = "Clicks",
+        .clientWidth = 6000,
+        .clientHeight = 3000,
+        .controls = {{.kind = forms::ControlKind::ListBox,
+                      .name = "Items",
+                      .left = 3000,
+                      .width = 1500,
+                      .height = 1500},
+                     {.kind = forms::ControlKind::TextBox,
+                      .name = "Box",
+                      .left = 3000,
+                      .top = 1800,
+                      .width = 1500,
+                      .height = 420,
+                      .caption = "some text"},
+                     {.kind = forms::ControlKind::Image, .name = "Picture", .width = 960, .height = 960},
+                     {.kind = forms::ControlKind::Label,
+                      .name = "Switch",
+                      .top = 1500,
+                      .width = 1500,
+                      .height = 600}}};
+    explicit ClickWindow(forms::Runtime& rt) : Form(rt, design) {
+        auto log = [](const char* entry) { return [entry] { clicks.push_back(entry); }; };
+        Bind({
+            {"", forms::Event::Load,
+             [this] {
+                 for (const char* item : {"one", "two", "three"})
+                     Ctl("Items").AddItem(item);
+             }},
+            {"Picture", forms::Event::MouseDown, log("Picture_MouseDown")},
+            {"Picture", forms::Event::MouseUp, log("Picture_MouseUp")},
+            {"Picture", forms::Event::Click, log("Picture_Click")},
+            {"Picture", forms::Event::DblClick, log("Picture_DblClick")},
+            {"Box", forms::Event::Click, log("Box_Click")},
+            {"Box", forms::Event::DblClick, log("Box_DblClick")},
+            {"Items", forms::Event::Click, log("Items_Click")},
+            {"Items", forms::Event::DblClick, log("Items_DblClick")},
+            {"Switch", forms::Event::Click,
+             [this] {
+                 clicks.push_back("Switch_Click");
+                 Unload();
+                 App().Instance<NextWindow>().SetVisible(true);
+             }},
+        });
+    }
+};
+
+class FrontEndClicks : public ::testing::Test {
+protected:
+    void SetUp() override {
+        clicks.clear();
+        rt.SetTwipsPerPixel(kTwips, kTwips);
+        rt.Start(window);
+        widget = front.WidgetOf(window);
+        ASSERT_NE(widget, nullptr);
+        ASSERT_NE(widget->windowHandle(), nullptr);
+    }
+    void TearDown() override { QApplication::processEvents(); }
+
+    // A press or release of the left button as the window system reports it, at a time of the
+    // tests' own clock, in milliseconds.
+    void Report(QWidget* target, QPoint at, QEvent::Type type, int time) {
+        QWindow* w = target->windowHandle();
+        const Qt::MouseButtons held = type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
+        qt_handleMouseEvent(w, QPointF(at), w->mapToGlobal(QPointF(at)), held, Qt::LeftButton, type,
+                            Qt::NoModifier, time);
+        QApplication::processEvents();
+    }
+    // Two clicks well inside the desktop's double-click time, at one point of the screen.
+    void DoubleClickAt(QPoint at) {
+        const int t = QTest::lastMouseTimestamp += 10'000;
+        Report(widget, at, QEvent::MouseButtonPress, t);
+        Report(widget, at, QEvent::MouseButtonRelease, t + 20);
+        Report(widget, at, QEvent::MouseButtonPress, t + 60);
+        Report(widget, at, QEvent::MouseButtonRelease, t + 80);
+        QTest::lastMouseTimestamp = t + 10'000;
+    }
+
+    forms::Runtime rt;
+    FrontEnd front{rt};
+    ClickWindow& window = rt.Instance<ClickWindow>();
+    FormWidget* widget = nullptr;
+};
+
+TEST_F(FrontEndClicks, ADoubleClickRaisesDblClickInPlaceOfTheSecondPressAndClick) {
+    using Events = std::vector<std::string>;
+    auto rowCentre = [&](int row) {
+        auto* list = qobject_cast<QListWidget*>(widget->WidgetOf(window.Ctl("Items")));
+        return list->viewport()->mapTo(widget, list->visualItemRect(list->item(row)).center());
+    };
+    const struct {
+        const char* what;
+        QPoint at;
+        Events expected;
+    } cases[] = {
+        {"a picture",
+         CentreOf(window.Ctl("Picture")),
+         {"Picture_MouseDown", "Picture_MouseUp", "Picture_Click", "Picture_DblClick", "Picture_MouseUp"}},
+        {"a box", CentreOf(window.Ctl("Box")), {"Box_Click", "Box_DblClick"}},
+        {"a row of a list", rowCentre(1), {"Items_Click", "Items_DblClick"}},
+    };
+    for (const auto& c : cases) {
+        clicks.clear();
+        DoubleClickAt(c.at);
+        EXPECT_EQ(clicks, c.expected) << c.what;
+    }
+    EXPECT_EQ(window.Ctl("Items").ListIndex(), 1) << "the row double-clicked";
+}
+
+TEST_F(FrontEndClicks, ADoubleClickWhoseFirstClickHandsOverPressesOnceOnTheNextWindow) {
+    const QPoint at = CentreOf(window.Ctl("Switch"));
+    const QPoint global = widget->mapToGlobal(at);
+    const int t = QTest::lastMouseTimestamp += 10'000;
+    Report(widget, at, QEvent::MouseButtonPress, t);
+    Report(widget, at, QEvent::MouseButtonRelease, t + 20);
+    auto& next = rt.Instance<NextWindow>();
+    ASSERT_EQ(next.State(), forms::LoadState::Shown);
+    FormWidget* nextWidget = front.WidgetOf(next);
+    ASSERT_NE(nextWidget, nullptr);
+    // The second press of the pair lands on the window that has just come up.
+    const QPoint there = nextWidget->mapFromGlobal(global);
+    Report(nextWidget, there, QEvent::MouseButtonPress, t + 60);
+    Report(nextWidget, there, QEvent::MouseButtonRelease, t + 80);
+    QTest::lastMouseTimestamp = t + 10'000;
+    EXPECT_EQ(clicks, (std::vector<std::string>{"Switch_Click", "Landing_MouseDown", "Landing_MouseUp",
+                                                "Landing_Click"}))
+        << "a press of its own on the next window, not the second half of a double-click";
+    EXPECT_EQ(window.State(), forms::LoadState::NotLoaded);
 }
 
 } // namespace

@@ -10,6 +10,7 @@
 #include <fstream>
 #include <string>
 #include <thread>
+#include <vector>
 
 namespace {
 
@@ -70,6 +71,37 @@ TEST(WindowRegion, AWindowOwnsItsRegionAndFreesItWithItself) {
     platform::DestroyWindowHandle(window);
     EXPECT_FALSE(platform::IsRegion(second));
     EXPECT_EQ(platform::LiveRegionCount(), before);
+}
+
+TEST(WindowRegion, RegionZeroTakesTheOutlineAwayAndTellsTheDisplay) {
+    std::vector<platform::HWND> told;
+    platform::SetWindowSystemHooks({.regionChanged = [&](platform::HWND w, bool) { told.push_back(w); }});
+    const platform::HWND window = platform::CreateWindowHandle(nullptr);
+    const platform::HRGN outline = platform::CreateRectRgn(0, 0, 10, 10);
+    ASSERT_EQ(platform::SetWindowRgn(window, outline, true), 1);
+    EXPECT_EQ(platform::SetWindowRgn(window, 0, true), 1);
+    EXPECT_EQ(platform::WindowRegion(window), 0);
+    EXPECT_FALSE(platform::IsRegion(outline));
+    EXPECT_EQ(told, (std::vector<platform::HWND>{window, window}));
+    EXPECT_EQ(platform::SetWindowRgn(window, 0, true), 1) << "no outline to take away is no failure";
+    EXPECT_EQ(platform::SetWindowRgn(0, 0, true), 0) << "but a handle must name a window";
+    platform::SetWindowSystemHooks({});
+    platform::DestroyWindowHandle(window);
+}
+
+TEST(Capture, OneWindowHoldsThePointerUntilItGivesItUpOrGoes) {
+    const platform::HWND first = platform::CreateWindowHandle(nullptr);
+    const platform::HWND second = platform::CreateWindowHandle(nullptr);
+    platform::ReleaseCapture();
+    EXPECT_EQ(platform::SetCapture(first), 0);
+    EXPECT_EQ(platform::GetCapture(), first);
+    EXPECT_EQ(platform::SetCapture(second), first);
+    EXPECT_NE(platform::ReleaseCapture(), 0);
+    EXPECT_EQ(platform::GetCapture(), 0);
+    platform::SetCapture(first);
+    platform::DestroyWindowHandle(first);
+    EXPECT_EQ(platform::GetCapture(), 0) << "a window that goes takes its capture with it";
+    platform::DestroyWindowHandle(second);
 }
 
 TEST(Shell, OpensTheAddressWithTheOpenerAsOneArgument) {
