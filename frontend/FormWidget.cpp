@@ -466,21 +466,25 @@ void FormWidget::paintEvent(QPaintEvent*) {
             PaintControl(p, **it);
 }
 
-void FormWidget::mousePressEvent(QMouseEvent* e) {
+void FormWidget::Press(QMouseEvent* e, bool secondOfDouble) {
     pressedButton_ = e->button();
     pressedAt_ = e->globalPosition().toPoint();
-    if (form_)
-        form_->App().MouseDown(*form_, TwipsX(e->position().toPoint().x()),
-                               TwipsY(e->position().toPoint().y()));
+    if (!form_)
+        return;
+    const float x = TwipsX(e->position().toPoint().x()), y = TwipsY(e->position().toPoint().y());
+    if (secondOfDouble)
+        form_->App().MouseDoubleClick(*form_, x, y);
+    else
+        form_->App().MouseDown(*form_, x, y);
+}
+
+void FormWidget::mousePressEvent(QMouseEvent* e) {
+    Press(e, false);
 }
 
 void FormWidget::mouseDoubleClickEvent(QMouseEvent* e) {
     // The second press of a double-click: the runtime tells it from a plain press.
-    pressedButton_ = e->button();
-    pressedAt_ = e->globalPosition().toPoint();
-    if (form_)
-        form_->App().MouseDoubleClick(*form_, TwipsX(e->position().toPoint().x()),
-                                      TwipsY(e->position().toPoint().y()));
+    Press(e, true);
 }
 
 void FormWidget::mouseMoveEvent(QMouseEvent* e) {

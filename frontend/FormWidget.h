@@ -48,6 +48,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void Press(QMouseEvent* event, bool secondOfDouble);
     float TwipsX(int x) const;
     float TwipsY(int y) const;
     QRect PixelBox(const forms::Control& control) const;

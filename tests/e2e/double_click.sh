@@ -6,14 +6,7 @@ set -euo pipefail
 program=$1
 work=$2
 source "$(dirname "$0")/lib/display.bash"
-mkdir -p "$work/bin"
-cat >"$work/bin/xdg-open" <<OPENER
-#!/bin/sh
-printf '%s\n' "\$@" >>"$work/opened"
-OPENER
-chmod +x "$work/bin/xdg-open"
-rm -f "$work/opened"
-export PATH="$work/bin:$PATH"
+record_opener
 start_display
 start_program
 wait_window 521

@@ -655,12 +655,3 @@ TEST_F(FrontEndClicks, ADoubleClickWhoseFirstClickHandsOverPressesOnceOnTheNextW
 }
 
 } // namespace
-
-int main(int argc, char** argv) {
-    // Listing the tests happens outside the test environment too: it needs no screen either.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -35,6 +35,19 @@ start_display() {
   unset WAYLAND_DISPLAY
 }
 
+# Puts a desktop opener in the program's way that only writes each address it is given, a line
+# each, into $work/opened.
+record_opener() {
+  mkdir -p "$work/bin"
+  cat >"$work/bin/xdg-open" <<OPENER
+#!/bin/sh
+printf '%s\n' "\$@" >>"$work/opened"
+OPENER
+  chmod +x "$work/bin/xdg-open"
+  rm -f "$work/opened"
+  export PATH="$work/bin:$PATH"
+}
+
 # Waits for the program's shown window of this width (and title, if not the program's name); sets
 # window, X and Y.
 wait_window() {
