@@ -43,12 +43,28 @@ QString Resource(std::string_view path) {
 
 // A list that holds one selected item: the row the runtime holds, which is also the view's current
 // row. Ctrl and Shift with a click or a key act as they do without, and a release away from the
-// current row selects no other.
+// current row selects no other. Only the left button chooses: the others leave the choice alone.
 class OneChoiceList : public QListWidget {
 public:
     using QListWidget::QListWidget;
 
 protected:
+    void mousePressEvent(QMouseEvent* event) override {
+        if (Chooses(event))
+            QListWidget::mousePressEvent(event);
+    }
+    void mouseDoubleClickEvent(QMouseEvent* event) override {
+        if (Chooses(event))
+            QListWidget::mouseDoubleClickEvent(event);
+    }
+    void mouseMoveEvent(QMouseEvent* event) override {
+        if (event->buttons() == Qt::NoButton || Chooses(event))
+            QListWidget::mouseMoveEvent(event);
+    }
+    void mouseReleaseEvent(QMouseEvent* event) override {
+        if (Chooses(event))
+            QListWidget::mouseReleaseEvent(event);
+    }
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
                                                          const QEvent* event) const override {
         if (!index.isValid() ||
@@ -58,6 +74,13 @@ protected:
         if (flags & (QItemSelectionModel::Deselect | QItemSelectionModel::Toggle))
             return QItemSelectionModel::ClearAndSelect | (flags & QItemSelectionModel::Rows);
         return flags;
+    }
+
+private:
+    // Taken here rather than passed on, so that the window behind does not take it as its own.
+    static bool Chooses(QMouseEvent* event) {
+        event->accept();
+        return event->button() == Qt::LeftButton || (event->buttons() & Qt::LeftButton);
     }
 };
 
@@ -173,8 +196,10 @@ void FormWidget::CreateWindowedControl(forms::Control& control) {
             if (!syncing_ && form_)
                 form_->App().TypeText(control, ToUtf8(text), CaretOf(*line));
         });
+        // A move of the caret alone. Within an edit (an undo, say) the box moves its caret before it
+        // tells its new text, which then carries the caret.
         auto caretMoved = [this, line, &control] {
-            if (!syncing_ && form_)
+            if (!syncing_ && form_ && ToUtf8(line->text()) == control.Text())
                 form_->App().MoveCaret(control, CaretOf(*line));
         };
         connect(line, &QLineEdit::cursorPositionChanged, this, caretMoved);

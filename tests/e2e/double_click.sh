@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Double-clicks as a user's hands make them: a double-clicked menu entry, back button or help
 # window's back button hands over once, and a double-clicked link opens its page once (the desktop's
-# opener here records each address it is given).
+# opener here records each address it is given). A click that hands over takes its window away, so
+# the second press of those double-clicks lands on the next window as a press of its own; the link,
+# whose window stays, is where the second press must not click again.
 set -euo pipefail
 program=$1
 work=$2

@@ -10,6 +10,18 @@ command -v openbox >/dev/null || { echo "missing openbox: run scripts/setup.sh" 
 start_display
 open_browser
 
+# Waits until the window stands still (two readings a little apart agree, within 3 s); sets X, Y.
+settle() {
+  local lastX lastY
+  where
+  for _ in $(seq 15); do
+    lastX=$X lastY=$Y
+    sleep 0.2
+    where
+    [ "$X" -ne "$lastX" ] || [ "$Y" -ne "$lastY" ] || return 0
+  done
+}
+
 # Drags the background with a button by (dx, dy), then moves the pointer on with no button held.
 drag_with() {
   local button=$1 dx=$2 dy=$3 what=$4
@@ -20,11 +32,10 @@ drag_with() {
   where
   [ "$X" -ne "$startX" ] || [ "$Y" -ne "$startY" ] || fail "$what: button $button did not move the window"
   xdotool mouseup "$button"
-  sleep 0.4
-  where
+  settle
   local heldX=$X heldY=$Y
-  xdotool mousemove $((X + 300 - dx)) $((Y + 30 - dy)) sleep 0.2 mousemove $((X + 250 - dx)) $((Y + 80 - dy)) sleep 0.5
-  where
+  xdotool mousemove $((X + 300 - dx)) $((Y + 30 - dy)) sleep 0.2 mousemove $((X + 250 - dx)) $((Y + 80 - dy)) sleep 0.3
+  settle
   [ "$X" -eq "$heldX" ] && [ "$Y" -eq "$heldY" ] ||
     fail "$what: after button $button was released the window went on from $heldX,$heldY to $X,$Y"
   echo "$what: button $button moved the window from $startX,$startY to $heldX,$heldY, and no further"

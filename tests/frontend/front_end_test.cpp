@@ -230,6 +230,17 @@ TEST_F(FrontEndTest, AListKeepsItsOneSelectedRowWhateverTheModifiers) {
          },
          2},
         {"Ctrl+Down", [&] { QTest::keyClick(list, Qt::Key_Down, Qt::ControlModifier); }, 3},
+        {"a right click on another row", [&] { QTest::mouseClick(rows, Qt::RightButton, {}, row(6)); }, 3},
+        {"a middle click on another row", [&] { QTest::mouseClick(rows, Qt::MiddleButton, {}, row(1)); }, 3},
+        {"a right-button drag across rows",
+         [&] {
+             QTest::mousePress(rows, Qt::RightButton, {}, row(4));
+             QMouseEvent move(QEvent::MouseMove, row(7), rows->mapToGlobal(row(7)), Qt::NoButton,
+                              Qt::RightButton, Qt::NoModifier);
+             QApplication::sendEvent(rows, &move);
+             QTest::mouseRelease(rows, Qt::RightButton, {}, row(7));
+         },
+         3},
     };
     for (const auto& c : cases) {
         c.act();
@@ -280,6 +291,35 @@ TEST_F(FrontEndTest, ASearchBoxReachedByTheKeyboardKeepsItsHint) {
     ASSERT_TRUE(search->hasFocus());
     EXPECT_TRUE(search->selectedText().isEmpty());
     EXPECT_EQ(search->cursorPosition(), 15);
+}
+
+TEST_F(FrontEndTest, UndoAndRedoInASearchBoxSearchAgain) {
+    ClickAt(CentreOf(Ctl("Image2"))); // Oxford
+    auto* search = Shown<QLineEdit>("Text4");
+    ASSERT_NE(search, nullptr);
+    QTest::mouseClick(search, Qt::LeftButton);
+    QApplication::processEvents();
+    QTest::keyClicks(search, QStringLiteral("ac"));
+    ASSERT_EQ(Ctl("List20").ListIndex(), 8);
+    const struct {
+        const char* what;
+        QKeySequence::StandardKey key;
+        std::string text;
+        int selected;
+    } steps[] = {
+        {"undo", QKeySequence::Undo, "", 0}, // an empty search finds the first entry
+        {"redo", QKeySequence::Redo, "ac", 8},
+        {"undo again", QKeySequence::Undo, "", 0},
+    };
+    for (const auto& step : steps) {
+        QTest::keySequence(search, QKeySequence(step.key));
+        EXPECT_EQ(search->text().toStdString(), step.text) << step.what << ": the box kept what it undid";
+        EXPECT_EQ(Ctl("Text4").Text(), step.text) << step.what;
+        EXPECT_EQ(Ctl("List20").ListIndex(), step.selected) << step.what << ": the search ran again";
+        EXPECT_EQ(Ctl("Text4").SelStart(), search->cursorPosition()) << step.what;
+    }
+    QTest::keyClicks(search, QStringLiteral("TB"));
+    EXPECT_EQ(Ctl("Text4").Text(), "TB") << "typing goes on where the undo left the caret";
 }
 
 TEST_F(FrontEndTest, FocusEnteringAListSelectsNothing) {
