@@ -27,12 +27,8 @@ unsigned char Upper(unsigned char c) {
 // The length of a UTF-8 text in UTF-16 units, as a box counts its characters.
 std::int32_t Utf16Length(const std::string& text) {
     std::int32_t units = 0;
-    for (unsigned char c : text) {
-        if ((c & 0xC0) != 0x80)
-            ++units;
-        if (c >= 0xF0)
-            ++units; // beyond the 16-bit plane: a pair of units
-    }
+    for (char32_t c : platform::DecodeUtf8(text))
+        units += c > 0xFFFF ? 2 : 1; // beyond the 16-bit plane: a pair of units
     return units;
 }
 
@@ -121,9 +117,10 @@ void Control::EditText(std::string text, std::int32_t caret) {
     const std::int32_t place = caret < 0 || caret > length ? length : caret;
     const bool moved = place != selStart_;
     selStart_ = place;
+    // A change of the text tells the display of the caret with it.
     if (changed)
         Changed(Property::Text);
-    if (moved)
+    else if (moved)
         Changed(Property::SelStart);
     if (changed)
         form_.Raise(this, Event::Change);

@@ -93,7 +93,7 @@ void Runtime::Advance(std::int64_t milliseconds) {
 }
 
 Runtime::Target Runtime::TargetAt(Form& form, float x, float y) const {
-    Target target{&form, form.LoadCount(), form.hWnd(), {}, -1, true};
+    Target target{&form, form.LoadCount(), {}, -1, true};
     if (Control* control = form.ControlAt(x, y)) {
         target.name = control->Name();
         target.index = control->Index();
@@ -122,9 +122,9 @@ void Runtime::Send(const Target& target, Event event) {
     }
 }
 
-bool Runtime::Held(const Form& form) const {
+bool Runtime::Held(Form& form) const {
     return captured_ && captured_->form == &form && captured_->load == form.LoadCount() &&
-           platform::GetCapture() == captured_->window;
+           platform::GetCapture() == form.hWnd();
 }
 
 void Runtime::Press(Form& form, float x, float y, bool secondOfDouble) {
@@ -137,7 +137,7 @@ void Runtime::Press(Form& form, float x, float y, bool secondOfDouble) {
         doubleClicked_ = doubleClick;
         // A double-click ends the pair: the press after it begins a new one.
         lastPress_ = doubleClick ? std::nullopt : std::optional<Target>(target);
-        platform::SetCapture(target.window);
+        platform::SetCapture(form.hWnd());
         Send(target, doubleClick ? Event::DblClick : Event::MouseDown);
     });
 }
@@ -213,10 +213,6 @@ void Runtime::TypeText(Control& box, std::string text, std::int32_t caret) {
 
 void Runtime::MoveCaret(Control& box, std::int32_t place) {
     Dispatch([&] { box.SetSelStart(place); });
-}
-
-void Runtime::ClickBox(Control& box) {
-    Click(box);
 }
 
 } // namespace forms

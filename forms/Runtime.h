@@ -101,8 +101,6 @@ public:
     void TypeText(Control& box, std::string text, std::int32_t caret = -1);
     // The user moves a text box's caret, or the start of its selection, to this place.
     void MoveCaret(Control& box, std::int32_t place);
-    // The user clicks into a text box.
-    void ClickBox(Control& box);
 
 private:
     friend class Form;
@@ -112,7 +110,6 @@ private:
     struct Target {
         Form* form = nullptr;
         int load = 0;
-        platform::HWND window = 0;
         std::string_view name;
         int index = -1;
         bool background = true;
@@ -120,7 +117,7 @@ private:
     };
     Target TargetAt(Form& form, float x, float y) const;
     // Whether the target pressed last still holds the pointer: its window has the capture.
-    bool Held(const Form& form) const;
+    bool Held(Form& form) const;
     Control* Resolve(const Target& target) const;
     void Send(const Target& target, Event event);
     void Press(Form& form, float x, float y, bool secondOfDouble);

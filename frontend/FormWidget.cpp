@@ -491,25 +491,27 @@ void FormWidget::paintEvent(QPaintEvent*) {
             PaintControl(p, **it);
 }
 
-void FormWidget::Press(QMouseEvent* e, bool secondOfDouble) {
-    pressedButton_ = e->button();
-    pressedAt_ = e->globalPosition().toPoint();
+void FormWidget::SendButton(QEvent::Type type, QPoint at) {
     if (!form_)
         return;
-    const float x = TwipsX(e->position().toPoint().x()), y = TwipsY(e->position().toPoint().y());
-    if (secondOfDouble)
-        form_->App().MouseDoubleClick(*form_, x, y);
+    forms::Runtime& rt = form_->App();
+    const float x = TwipsX(at.x()), y = TwipsY(at.y());
+    if (type == QEvent::MouseButtonPress)
+        rt.MouseDown(*form_, x, y);
+    else if (type == QEvent::MouseButtonDblClick)
+        rt.MouseDoubleClick(*form_, x, y); // the runtime tells it from a plain press
     else
-        form_->App().MouseDown(*form_, x, y);
+        rt.MouseUp(*form_, x, y);
 }
 
 void FormWidget::mousePressEvent(QMouseEvent* e) {
-    Press(e, false);
+    pressedButton_ = e->button();
+    pressedAt_ = e->globalPosition().toPoint();
+    SendButton(e->type(), e->position().toPoint());
 }
 
 void FormWidget::mouseDoubleClickEvent(QMouseEvent* e) {
-    // The second press of a double-click: the runtime tells it from a plain press.
-    Press(e, true);
+    mousePressEvent(e);
 }
 
 void FormWidget::mouseMoveEvent(QMouseEvent* e) {
@@ -529,9 +531,7 @@ void FormWidget::mouseMoveEvent(QMouseEvent* e) {
 void FormWidget::mouseReleaseEvent(QMouseEvent* e) {
     if (e->button() == moveButton_)
         movingByHand_ = false;
-    if (form_)
-        form_->App().MouseUp(*form_, TwipsX(e->position().toPoint().x()),
-                             TwipsY(e->position().toPoint().y()));
+    SendButton(e->type(), e->position().toPoint());
 }
 
 void FormWidget::closeEvent(QCloseEvent* e) {
@@ -567,14 +567,7 @@ bool FormWidget::eventFilter(QObject* watched, QEvent* e) {
         auto it = controlsOf_.find(watched);
         if (it != controlsOf_.end() && mouse->button() == Qt::LeftButton &&
             !qobject_cast<QAbstractScrollArea*>(watched)) {
-            const QPoint at = static_cast<QWidget*>(watched)->mapTo(this, mouse->position().toPoint());
-            forms::Runtime& rt = form_->App();
-            if (type == QEvent::MouseButtonPress)
-                rt.MouseDown(*form_, TwipsX(at.x()), TwipsY(at.y()));
-            else if (type == QEvent::MouseButtonDblClick)
-                rt.MouseDoubleClick(*form_, TwipsX(at.x()), TwipsY(at.y()));
-            else
-                rt.MouseUp(*form_, TwipsX(at.x()), TwipsY(at.y()));
+            SendButton(type, static_cast<QWidget*>(watched)->mapTo(this, mouse->position().toPoint()));
         }
     }
     return QWidget::eventFilter(watched, e);

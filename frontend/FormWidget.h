@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QCursor>
+#include <QEvent>
 #include <QPixmap>
 #include <QPoint>
 #include <QWidget>
@@ -48,7 +49,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void Press(QMouseEvent* event, bool secondOfDouble);
+    // A press, double-click or release of a button at a point of the window, to the runtime.
+    void SendButton(QEvent::Type type, QPoint at);
     float TwipsX(int x) const;
     float TwipsY(int y) const;
     QRect PixelBox(const forms::Control& control) const;

@@ -418,7 +418,7 @@ protected:
             break;
         }
         case Kind::ClickIntoBox:
-            rt.ClickBox(*panels[selected].searchBox);
+            rt.Click(*panels[selected].searchBox);
             break;
         case Kind::Exit:
             rt.Click(window.Ctl("Image1"));
